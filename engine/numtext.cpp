@@ -1,0 +1,62 @@
+#include "engine/numtext.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tarvi {
+
+std::string IntegerText(long long value) { return std::to_string(value); }
+
+std::string GeneralNumberText(double x)
+{
+    if (x == 0.0)
+        return "0";
+
+    // "%.14e" rounds to 15 significant digits: d.dddddddddddddde±XX.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
+    std::string digits;
+    digits.push_back(buffer[0]);
+    digits.append(buffer + 2, 14);
+    const int exponent = std::atoi(buffer + 17);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = x < 0 ? "-" : "";
+    const int length = static_cast<int>(digits.size());
+    if (exponent >= 15) {
+        text += digits[0];
+        if (length > 1)
+            text += "." + digits.substr(1);
+        char power[16];
+        std::snprintf(power, sizeof power, "E+%02d", exponent);
+        return text + power;
+    }
+    if (exponent < 0)
+        return text + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    if (length <= exponent + 1)
+        return text + digits + std::string(static_cast<std::size_t>(exponent + 1 - length), '0');
+    const auto point = static_cast<std::size_t>(exponent + 1);
+    return text + digits.substr(0, point) + "." + digits.substr(point);
+}
+
+std::string FormatCoef(double x)
+{
+    if (x == 0.0 || x == 1.0)
+        return "";
+    if (x == -1.0)
+        return "-";
+    return GeneralNumberText(x);
+}
+
+std::string FormatPot(std::string_view base, std::int16_t e)
+{
+    if (e == 0)
+        return "";
+    if (e == 1)
+        return std::string(base);
+    return std::string(base) + "^" + IntegerText(e);
+}
+
+} // namespace tarvi

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvi {
+
+// Decimal digits with a leading "-" for negatives; no blanks, no grouping.
+std::string IntegerText(long long value);
+
+// A double brought to 15 significant digits: whole numbers below 10^15 as
+// digits, 10^15 and above as "d.dddE+XX", other values in fixed form. The
+// point is always "."; nothing depends on the user's regional settings.
+std::string GeneralNumberText(double x);
+
+// The coefficient written in front of a term: nothing for 0 and 1, "-" for -1.
+std::string FormatCoef(double x);
+
+// base raised to e: nothing for e = 0, base for e = 1, otherwise "base^e".
+std::string FormatPot(std::string_view base, std::int16_t e);
+
+} // namespace tarvi

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# tarvi-calc from the outside: output, error stream and exit status.
+calc="$1"
+failures=0
+check() { # description, expected, actual
+  if [ "$2" != "$3" ]; then
+    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    failures=$((failures + 1))
+  fi
+}
+
+check "V 10 5" "30240" "$("$calc" V 10 5)"
+check "PR 6 2 3 1" "60" "$("$calc" PR 6 2 3 1)"
+check "P 12" "479001600" "$("$calc" P 12)"
+check "C 33 16" "1166803110" "$("$calc" C 33 16)"
+
+err=$("$calc" C 34 17 2>&1 >/dev/null); status=$?
+check "C 34 17 stderr" $'C  Error\nsólo enteros positivos\n y  m>n' "$err"
+check "C 34 17 status" 1 "$status"
+check "V 4 5 stderr" $'V  Error\nsólo enteros positivos\n y  m>n' "$("$calc" V 4 5 2>&1)"
+check "PR 7 stderr" $'PR  Error\nm,n1..nk deben ser enteros positivos\n y  n1+..+nk = m' "$("$calc" PR 7 2 3 1 2>&1)"
+check "negative input is an input" "1" "$("$calc" P -3 >/dev/null 2>&1; echo $?)"
+
+"$calc" X 1 >/dev/null 2>&1; check "unknown kind" 2 $?
+"$calc" V 1 >/dev/null 2>&1; check "missing word" 2 $?
+"$calc" >/dev/null 2>&1; check "no words" 2 $?
+check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
