@@ -1,0 +1,7 @@
+#include "platform/language.h"
+
+namespace tarvi {
+
+std::int16_t Idioma = 2;
+
+} // namespace tarvi
