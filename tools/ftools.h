@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tarvi {
+
+// The file chooser the browse button calls: the services, the mode (0 open,
+// 1 save), the starting folder (updated to where the user ended) and the
+// "|"-separated patterns; returns the chosen path, or empty text on cancel.
+using FileChooser =
+    std::function<QString(const platform::Services&, std::int16_t, QString&, const QString&)>;
+
+// What the editor needs from the program around it.
+struct EditorSetup {
+    platform::Services services;
+    FileChooser chooser;
+    // The program's command-line arguments joined by blanks.
+    QString commandLine;
+};
+
+// The program's command-line arguments, without the program's name, joined by
+// blanks.
+QString ProgramArguments();
+
+// The tools editor: a modeless window in which the user adds, changes and
+// deletes the tools of the list, and saves them to Tools.rel with "Ok". It
+// works on the list in memory and loads language, captions and list afresh
+// each time it is opened.
+class FTools final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FTools(EditorSetup setup, QWidget* parent = nullptr);
+
+private:
+    void Form_Load();
+    void LlistaTools();
+    void MostraTool(int i);
+    void NetejaTool();
+    void Lst_Click(int row);
+    void OkEd_Click();
+    void BtBrr_Click();
+    void BtCerc_Click();
+    void BtOk_Click();
+    void Ed_Enter(int index);
+    void showRefusal(const QString& text);
+
+    QLabel* EtTools;
+    QListWidget* Lst;
+    QGroupBox* Ped;
+    std::array<QLineEdit*, 4> Ed;
+    std::array<QLabel*, 4> Et;
+    QPushButton* BtCerc;
+    QPushButton* OkEd;
+    QPushButton* BtNou;
+    QPushButton* BtBrr;
+    QPushButton* BtOk;
+    QPushButton* BtEsc;
+
+    EditorSetup setup_;
+    QString DirCarrega;
+    bool Carregat = false;
+    bool RefrescaMenu = false;
+};
+
+// Opens the editor for the window whose tools menu "Ok" refreshes. While the
+// editor is open it is only brought forward, not loaded again.
+FTools* EditaTools(QWidget* formMenu, const EditorSetup& setup);
+
+} // namespace tarvi

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/messages.h"
+#include "tools/utools.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace tarvi {
+
+// The tool entries of a window, found by their names "ITool(1)" ... "ITool(12)"
+// among the window's menu actions. Any window that has them will do.
+class MenuEntries final : public ToolMenu {
+public:
+    explicit MenuEntries(QWidget* window) : window_(window) {}
+    bool setCaption(int index, const QString& caption) override;
+    bool setVisible(int index, bool visible) override;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// Fills the tool entries of a window from Tools.rel.
+void OmpleMenuTools(QWidget* window, platform::MessageService& messages);
+
+} // namespace tarvi

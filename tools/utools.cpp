@@ -1,0 +1,130 @@
+#include "tools/utools.h"
+
+#include "tools/textlines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+
+namespace tarvi {
+
+std::array<ToolEntry, kMaxTools + 1> Tools;
+std::int16_t NumTools = 0;
+std::int16_t ToolActual = 0;
+
+bool LlegeixTools()
+{
+    NumTools = 0;
+    const std::optional<QStringList> lines = ReadTextLines(QString::fromLatin1(kToolsFile));
+    if (!lines)
+        return false;
+
+    ToolEntry& buffer = Tools[0];
+    qsizetype next = 0;
+    const auto field = [&]() { return next < lines->size() ? lines->at(next++) : QString(); };
+    while (next < lines->size()) {
+        buffer.Title = field();
+        if (buffer.Title.isEmpty())
+            break;
+        buffer.File = field();
+        buffer.WorkDir = field();
+        buffer.Params = field();
+        if (NumTools == kMaxTools) {
+            // A thirteenth tool has no slot and no menu entry: the file fails
+            // as a whole, and the list is left empty rather than over-full.
+            NumTools = 0;
+            return false;
+        }
+        ++NumTools;
+        Tools[NumTools] = buffer;
+    }
+    return true;
+}
+
+bool DesaTools(QString& reason)
+{
+    QStringList lines;
+    for (int i = 1; i <= NumTools; ++i) {
+        const ToolEntry& tool = Tools[i];
+        lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
+    }
+    lines << QString();
+    return WriteTextLines(QString::fromLatin1(kToolsFile), lines, reason);
+}
+
+void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
+{
+    if (!LlegeixTools())
+        return;
+    bool entriesFound = true;
+    for (int i = 1; i <= NumTools && entriesFound; ++i)
+        entriesFound = window.setCaption(i, Tools[i].Title) && window.setVisible(i, true);
+    for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
+        entriesFound = window.setVisible(i, false);
+    if (!entriesFound)
+        messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"), platform::MessageIcon::None,
+                      platform::MessageButtons::Ok);
+}
+
+namespace {
+
+// Only blanks are trimmed; tabs and other white space belong to the text.
+QString trimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == QLatin1Char(' '))
+        ++first;
+    while (end > first && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.sliced(first, end - first);
+}
+
+void reportFailure(const platform::Services& services, const ToolEntry& tool, const QString& what)
+{
+    services.messages.show(QCoreApplication::applicationName(),
+                           QStringLiteral("No se ha podido iniciar la utilidad \"%1\":\r\n%2").arg(tool.Title, what),
+                           platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+}
+
+} // namespace
+
+QString LiniaOrdres(const ToolEntry& tool)
+{
+    QString line = trimBlanks(tool.File + QLatin1Char(' ') + tool.Params);
+    if (!tool.WorkDir.isEmpty())
+        line = tool.WorkDir + QDir::separator() + line;
+    return line;
+}
+
+bool EsPrograma(const QString& commandLine)
+{
+    const QString lower = commandLine.toLower();
+    return lower.contains(QLatin1String(".exe")) || lower.contains(QLatin1String(".com")) ||
+           lower.contains(QLatin1String(".bat"));
+}
+
+void ExecutaTool(std::int16_t i, const platform::Services& services)
+{
+    if (i < 1 || i > kMaxTools)
+        return;
+    const ToolEntry& tool = Tools[i];
+    const QString line = LiniaOrdres(tool);
+    if (EsPrograma(line)) {
+        if (!services.starter.start(line, platform::WindowStyle::NormalFocus))
+            reportFailure(services, tool, line);
+        return;
+    }
+
+    const QString launchFile = QString::fromLatin1(kLaunchFile);
+    QString reason;
+    if (!WriteTextLines(launchFile, {line}, reason)) {
+        reportFailure(services, tool,
+                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).").arg(launchFile, reason));
+        return;
+    }
+    if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))
+        reportFailure(services, tool, line);
+}
+
+} // namespace tarvi
