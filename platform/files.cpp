@@ -117,15 +117,11 @@ QStringList listFolders(const QString& folder)
     return names;
 }
 
-QStringList listFiles(const QString& folder, const QString& patterns)
+QStringList listFiles(const QString& folder, const QString& pattern)
 {
-    const QStringList parts = patterns.split(u';', Qt::SkipEmptyParts);
     QStringList names = QDir(folder).entryList(QDir::Files);
-    names.removeIf([&parts](const QString& name) {
-        return isHiddenName(name) ||
-               (!parts.isEmpty() && std::none_of(parts.begin(), parts.end(), [&name](const QString& pattern) {
-                    return matchesPattern(name, pattern.trimmed());
-                }));
+    names.removeIf([&pattern](const QString& name) {
+        return isHiddenName(name) || (!pattern.isEmpty() && !matchesPattern(name, pattern));
     });
     std::sort(names.begin(), names.end(), sortedCaseless);
     return names;
@@ -146,15 +142,9 @@ SearchOutcome searchFiles(const QString& path)
         return SearchOutcome::NotFound;
     if (!canListFolder(folder))
         return SearchOutcome::Refused;
-    if (!hasWildcards(name)) {
-        const QFileInfo info(path);
-        return info.isFile() ? SearchOutcome::Found : SearchOutcome::NotFound;
-    }
-    const QStringList files = QDir(folder).entryList(QDir::Files);
-    const bool any = std::any_of(files.begin(), files.end(), [&name](const QString& file) {
-        return !isHiddenName(file) && matchesPattern(file, name);
-    });
-    return any ? SearchOutcome::Found : SearchOutcome::NotFound;
+    if (!hasWildcards(name))
+        return QFileInfo(path).isFile() ? SearchOutcome::Found : SearchOutcome::NotFound;
+    return listFiles(folder, name).isEmpty() ? SearchOutcome::NotFound : SearchOutcome::Found;
 }
 
 FsResult makeFolder(const QString& path)

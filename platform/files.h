@@ -42,9 +42,9 @@ bool canListFolder(const QString& folder);
 // The visible subfolders of a folder, sorted regardless of case.
 QStringList listFolders(const QString& folder);
 
-// The visible ordinary files of a folder that match one of the ";"-separated
-// patterns (empty patterns match every file), sorted regardless of case.
-QStringList listFiles(const QString& folder, const QString& patterns);
+// The visible ordinary files of a folder that match a pattern (an empty
+// pattern matches every file), sorted regardless of case.
+QStringList listFiles(const QString& folder, const QString& pattern);
 
 // A search for ordinary visible files by a path whose last part may hold
 // wildcards. Refused when the system cannot search such a path at all
