@@ -5,7 +5,11 @@
 #include "calculator/newtonstrip.h"
 #include "calculator/twips.h"
 #include "engine/random.h"
+#include "filedialog/triaftx.h"
 #include "platform/language.h"
+#include "tools/ftools.h"
+#include "tools/menuentries.h"
+#include "tools/utools.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -158,19 +162,27 @@ void FTarvi::buildMenus()
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
     // Their features are not part of this program yet.
-    for (QAction* later : {OpGuard, OpObr, OpEdTools, OpInfo, OpWeb, quant})
+    for (QAction* later : {OpGuard, OpObr, OpInfo, OpWeb, quant})
         later->setEnabled(false);
 
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.
     connect(OpSurt, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+
+    // The tools editor refreshes this window's tool entries when it saves.
+    connect(OpEdTools, &QAction::triggered, this,
+            [this] { EditaTools(this, {services_, TriaFtx, ProgramArguments()}); });
+    for (int i = 1; i <= static_cast<int>(ITool.size()); ++i)
+        connect(ITool[i - 1], &QAction::triggered, this,
+                [this, i] { ExecutaTool(static_cast<std::int16_t>(i), services_); });
 }
 
 void FTarvi::Form_Load()
 {
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
+    OmpleMenuTools(this, services_.messages);
     DirInici = QDir::currentPath();
     Idioma = 2;
     programGenerator().seedFromClock();

@@ -1,9 +1,9 @@
 #include "tools/textlines.h"
 
+#include "platform/codepage.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace tarvi {
 
@@ -16,9 +16,7 @@ std::optional<QStringList> ReadTextLines(const QString& fileName)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
 
-    QStringDecoder decode(QStringConverter::System);
-    const QString text = decode(bytes);
-    QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList lines = platform::fromCodePage(bytes).split(QLatin1Char('\n'));
     // The piece after the last line end is a line only when it holds text.
     if (lines.back().isEmpty())
         lines.removeLast();
@@ -34,12 +32,7 @@ bool WriteTextLines(const QString& fileName, const QStringList& lines, QString& 
     QString text;
     for (const QString& line : lines)
         text += line + QLatin1String("\r\n");
-    QStringEncoder encode(QStringConverter::System);
-    const QByteArray bytes = encode(text);
-    if (encode.hasError()) {
-        reason = QStringLiteral("the text holds characters that the system code page cannot store");
-        return false;
-    }
+    const QByteArray bytes = platform::toCodePage(text);
 
     // The explicit flush reports a write that fails midway (a full disk),
     // which committing alone would let pass.

@@ -201,8 +201,8 @@ TEST_F(MainWindow, MenuBarHoldsEveryEntryAndDisablesThoseStillToCome)
     EXPECT_EQ(window->OpsG->title(), "Generar caso...");
 
     const std::vector<std::pair<const char*, const char*>> disabled = {
-        {"OpGuard", "caso: guardar/añadir a..."}, {"OpObr", "Abrir..."}, {"OpEdTools", "Edición utilidades"},
-        {"OpInfo", "Info"},                       {"OpWeb", "Contacto..."}, {"quant", "Sobre..."}};
+        {"OpGuard", "caso: guardar/añadir a..."}, {"OpObr", "Abrir..."}, {"OpInfo", "Info"},
+        {"OpWeb", "Contacto..."},                 {"quant", "Sobre..."}};
     for (const auto& [name, caption] : disabled) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->text(), QString::fromUtf8(caption));
@@ -215,6 +215,8 @@ TEST_F(MainWindow, MenuBarHoldsEveryEntryAndDisablesThoseStillToCome)
         EXPECT_EQ(entry->text(), kinds[i]);
         EXPECT_TRUE(entry->isEnabled());
     }
+    EXPECT_EQ(action("OpEdTools")->text(), "Edición utilidades");
+    EXPECT_TRUE(action("OpEdTools")->isEnabled());
     EXPECT_EQ(action("OpSurt")->text(), "Salir");
     EXPECT_TRUE(action("OpSurt")->isEnabled());
     for (int i = 1; i <= 12; ++i) {
