@@ -57,6 +57,7 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     buildClientArea();
     buildMenus();
     connectPanels();
+    connectInfo();
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -158,7 +159,7 @@ void FTarvi::buildMenus()
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
     // Their features are not part of this program yet.
-    for (QAction* later : {OpGuard, OpObr, OpEdTools, OpInfo, OpWeb, quant})
+    for (QAction* later : {OpGuard, OpObr, OpEdTools})
         later->setEnabled(false);
 
     for (int i = 0; i <= kAllKinds; ++i)

@@ -22,6 +22,7 @@ class QPushButton;
 namespace tarvi {
 
 class FormulaPanel;
+class FQuant;
 class NewtonStrip;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
@@ -100,10 +101,15 @@ private:
     void npr_Edited(const QString& text);
     void showMultiplicities();
 
+    void connectInfo();
+    void openDocument(const QString& doc);
+    void quant_Click();
+
     platform::Services services_;
     QWidget* client_;
     std::array<FormulaPanel*, kKinds> panels_{};
     NewtonStrip* newton_;
+    FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
     MultiplicityList nprList_;          // the PR list's entries and IndexNi
