@@ -70,9 +70,10 @@ int main(int argc, char** argv)
     ManualDocument doc(args[2]);
     doc.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
     doc.setHtml(QString::fromUtf8(source.readAll()));
-    // A little air between the lines of running text; listings stay compact.
+    // A little air between the lines of running text; listings and pictures
+    // (which would take the extra height below them) stay as they are.
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().nonBreakableLines())
+        if (block.blockFormat().nonBreakableLines() || block.text().contains(QChar::ObjectReplacementCharacter))
             continue;
         QTextCursor cursor(block);
         QTextBlockFormat spacing;
