@@ -2,6 +2,7 @@
 // and for checking answers, with the same checks and messages as the window.
 
 #include "calculator/core/evaluation.h"
+#include "cli/random.h"
 
 #include <iostream>
 #include <string>
@@ -15,6 +16,7 @@ constexpr std::string_view kUsage =
     "  V m n      variations             VR m n   variations with repetition\n"
     "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
     "  C m n      combinations           CR m n   combinations with repetition\n"
+    "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
     "Exit status: 0 for a count, 1 for an input the panel rejects, 2 for a usage mistake.\n";
 
@@ -76,6 +78,9 @@ int main(int argc, char** argv)
         return usage(std::cerr, 2);
     if (args[0] == "--help" || args[0] == "-h")
         return usage(std::cout, 0);
+
+    if (args[0] == "random")
+        return runRandom(std::vector<std::string>(args.begin() + 1, args.end()));
 
     tarvi::FormulaKind kind;
     if (!parseKind(args[0], kind))
