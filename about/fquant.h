@@ -13,6 +13,8 @@ namespace tarvi {
 // The About window: which program this is, its version, what it does and who
 // made it. It does not block the main window, and its only button closes it.
 class FQuant final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit FQuant(QWidget* parent = nullptr);
 

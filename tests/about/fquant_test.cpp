@@ -67,19 +67,6 @@ TEST(FQuant, HumClosesAndTheNextShowLoadsAgain)
     EXPECT_EQ(quant.windowTitle(), QStringLiteral("Sobre  Tarvi"));
 }
 
-// The owner stays usable: nothing blocks it, and showing twice keeps one window.
-TEST(FQuant, ModelessAndShownOnce)
-{
-    QWidget owner;
-    owner.show();
-    FQuant quant(&owner);
-    quant.mostra();
-    quant.mostra();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(owner.findChildren<FQuant*>().size(), 1);
-    EXPECT_TRUE(quant.isVisible());
-}
-
 TEST(ProgramIcon, DrawsTheSvgAtEverySize)
 {
     for (const int side : {16, 32, 64}) {

@@ -30,7 +30,15 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    QList<FQuant*> aboutWindows() const { return window->findChildren<FQuant*>(); }
+    // Every About window of the program, wherever it hangs.
+    static QList<FQuant*> aboutWindows()
+    {
+        QList<FQuant*> found;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* about = qobject_cast<FQuant*>(widget))
+                found << about;
+        return found;
+    }
 
     testkit::FakeMessages messages;
     testkit::FakeStarter starter;
@@ -117,6 +125,20 @@ TEST_F(InfoMenu, SalirEndsTheProgramWhileTheAboutWindowIsOpen)
     window->quant->trigger();
     ASSERT_TRUE(aboutWindows().front()->isVisible());
     QTimer::singleShot(0, window.get(), [&] { window->OpSurt->trigger(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+// The About window belongs to the main window: closing the main window ends
+// the program even while the About window is still open.
+TEST_F(InfoMenu, ClosingTheMainWindowEndsTheProgramWhileTheAboutWindowIsOpen)
+{
+    window->quant->trigger();
+    ASSERT_TRUE(aboutWindows().front()->isVisible());
+    QTimer::singleShot(0, window.get(), [&] { window->close(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
