@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
