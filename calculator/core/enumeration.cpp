@@ -91,10 +91,11 @@ std::vector<std::string> splitRuns(const std::string& joined, std::size_t size)
 
 std::string listingText(std::string_view letters, const std::vector<std::string>& entries)
 {
-    std::string text = "[" + std::string(letters) + "]";
+    std::string text = "[";
+    text.append(letters).append("]");
     int k = 0;
     for (const std::string& entry : entries)
-        text += std::string(SaltLinia) + " " + std::to_string(++k) + ") " + entry;
+        text.append(SaltLinia).append(" ").append(std::to_string(++k)).append(") ").append(entry);
     return text;
 }
 
