@@ -42,7 +42,9 @@ std::string subsets(std::string_view letters, std::size_t n)
 // The words of `length` letters in which letter i occurs at most supply[i]
 // times (and, when asked, never before the letter in front of it), in
 // lexicographic order, found by backtracking without recursion, so that a
-// one-letter word of 32767 letters costs no stack. At most kMostListed words.
+// one-letter word of 32767 letters costs no stack. Called only once the count
+// is known to be listable; every chosen prefix completes to a word, so the
+// work is bounded by that count times the word length times the letters.
 std::vector<std::string> words(std::string_view letters, std::vector<int> supply, std::size_t length,
                                bool nonDecreasing)
 {
@@ -64,7 +66,7 @@ std::vector<std::string> words(std::string_view letters, std::vector<int> supply
             for (std::size_t letter : chosen)
                 word += letters[letter];
             found.push_back(std::move(word));
-            if (found.size() == kMostListed || !backUp())
+            if (!backUp())
                 return found;
             continue;
         }
@@ -158,10 +160,11 @@ Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const platform::
     if (!listing.evaluation.ok)
         return listing;
 
+    // The count as the panel shows it: the digits of a 32-bit integer.
     const std::string& shown = listing.evaluation.result;
-    int count = 0;
-    const auto [end, error] = std::from_chars(shown.data(), shown.data() + shown.size(), count);
-    if (error != std::errc() || end != shown.data() + shown.size() || count > kMostListed) {
+    long long count = 0;
+    std::from_chars(shown.data(), shown.data() + shown.size(), count);
+    if (count > kMostListed) {
         listing.status = Listing::Status::TooMany;
         return listing;
     }
