@@ -4,6 +4,7 @@
 #include "calculator/core/evaluation.h"
 #include "cli/lines.h"
 #include "cli/listing.h"
+#include "cli/random.h"
 
 #include <iostream>
 #include <string>
@@ -17,8 +18,8 @@ constexpr std::string_view kUsage =
     "  V m n      variations             VR m n   variations with repetition\n"
     "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
     "  C m n      combinations           CR m n   combinations with repetition\n"
-    "tarvi-calc list KIND ARGS...\n"
-    "  lists what was counted, one numbered word a line, when the count is at most 50\n"
+    "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
+    "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
     "Exit status: 0 for a count or a listing, 1 for an input the panel rejects or a case\n"
     "too large to list, 2 for a usage mistake.\n";
@@ -76,6 +77,9 @@ int main(int argc, char** argv)
         return usage(std::cerr, 2);
     if (args[0] == "--help" || args[0] == "-h")
         return usage(std::cout, 0);
+
+    if (args[0] == "random")
+        return runRandom(std::vector<std::string>(args.begin() + 1, args.end()));
 
     const bool listing = args[0] == "list";
     const std::size_t kindAt = listing ? 1 : 0;
