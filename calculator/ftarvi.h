@@ -102,6 +102,12 @@ private:
     void npr_Edited(const QString& text);
     void showMultiplicities();
 
+    // The set list (setlist.cpp).
+    void connectSetList();
+    void IdRes_DblClick(int kind);
+    void MostraConjs(std::int16_t kind);
+    void IdConjs_DblClick();
+
     platform::Services services_;
     QWidget* client_;
     std::array<FormulaPanel*, kKinds> panels_{};
