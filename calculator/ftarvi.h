@@ -103,9 +103,16 @@ private:
     void npr_Edited(const QString& text);
     void showMultiplicities();
 
+    // The Info menu (infohandlers.cpp).
     void connectInfo();
     void openDocument(const QString& doc);
     void quant_Click();
+
+    // The set list (setlist.cpp).
+    void connectSetList();
+    void IdRes_DblClick(int kind);
+    void MostraConjs(std::int16_t kind);
+    void IdConjs_DblClick();
 
     platform::Services services_;
     QWidget* client_;
