@@ -1,7 +1,9 @@
-// tarvi-calc: evaluates a formula panel from the command line, for scripting
-// and for checking answers, with the same checks and messages as the window.
+// tarvi-calc: evaluates a formula panel, or expands (a+b)^n, from the command
+// line, for scripting and for checking answers, with the same checks and
+// messages as the window.
 
 #include "calculator/core/evaluation.h"
+#include "cli/newton.h"
 
 #include <iostream>
 #include <string>
@@ -15,6 +17,7 @@ constexpr std::string_view kUsage =
     "  V m n      variations             VR m n   variations with repetition\n"
     "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
     "  C m n      combinations           CR m n   combinations with repetition\n"
+    "  newton n   (a+b)^n written out, then its coefficients C(n,0) ... C(n,n), one per line\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
     "Exit status: 0 for a count, 1 for an input the panel rejects, 2 for a usage mistake.\n";
 
@@ -24,11 +27,14 @@ int usage(std::ostream& out, int status)
     return status;
 }
 
-std::string withNewlines(std::string text)
+std::string withNewlines(std::string_view text)
 {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "\n");
-    return text;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text.substr(i, 2) != "\r\n")
+            out += text[i];
+    return out;
 }
 
 bool parseKind(std::string_view word, tarvi::FormulaKind& kind)
@@ -76,6 +82,9 @@ int main(int argc, char** argv)
         return usage(std::cerr, 2);
     if (args[0] == "--help" || args[0] == "-h")
         return usage(std::cout, 0);
+
+    if (args[0] == "newton")
+        return newtonCommand(std::vector<std::string>(args.begin() + 1, args.end()));
 
     tarvi::FormulaKind kind;
     if (!parseKind(args[0], kind))
