@@ -60,8 +60,6 @@ protected:
 
 private:
     QFont fontAt(const QString& family, float size) const;
-    double pointsPerPixelX() const;
-    double pointsPerPixelY() const;
 
     QString family_;
     float size_;
