@@ -1,9 +1,10 @@
-// tarvi-calc: evaluates a formula panel, or expands (a+b)^n, from the command
-// line, for scripting and for checking answers, with the same checks and
-// messages as the window.
+// tarvi-calc: evaluates a formula panel, makes up random cases or expands
+// (a+b)^n from the command line, for scripting and for checking answers, with
+// the same checks and messages as the window.
 
 #include "calculator/core/evaluation.h"
 #include "cli/newton.h"
+#include "cli/random.h"
 
 #include <iostream>
 #include <string>
@@ -18,6 +19,7 @@ constexpr std::string_view kUsage =
     "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
     "  C m n      combinations           CR m n   combinations with repetition\n"
     "  newton n   (a+b)^n written out, then its coefficients C(n,0) ... C(n,n), one per line\n"
+    "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
     "Exit status: 0 for a count, 1 for an input the panel rejects, 2 for a usage mistake.\n";
 
@@ -85,6 +87,8 @@ int main(int argc, char** argv)
 
     if (args[0] == "newton")
         return newtonCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (args[0] == "random")
+        return runRandom(std::vector<std::string>(args.begin() + 1, args.end()));
 
     tarvi::FormulaKind kind;
     if (!parseKind(args[0], kind))

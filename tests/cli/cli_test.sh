@@ -36,5 +36,14 @@ done
 "$calc" >/dev/null 2>&1; check "no words" 2 $?
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 
+# Made-up cases: one line per panel, each solved, the same for the same seed.
+todos=$("$calc" random Todos 7)
+check "random Todos lines" 6 "$(printf '%s\n' "$todos" | wc -l)"
+check "random Todos order" "V VR P PR C CR" "$(printf '%s\n' "$todos" | sed 's/(.*//' | paste -sd' ')"
+check "random seed repeats" "$todos" "$("$calc" random Todos 7)"
+check "random line" "1" "$("$calc" random PR 3 | grep -cE '^PR\([0-9]+(\[[0-9]+\]){2,}\) = [0-9]+$')"
+"$calc" random X >/dev/null 2>&1; check "random unknown kind" 2 $?
+"$calc" random V seed >/dev/null 2>&1; check "random bad seed" 2 $?
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,28 @@
+#include "calculator/core/randomcase.h"
+
+#include "engine/numtext.h"
+
+namespace tarvi {
+
+RandomCase GeneraCas(FormulaKind kind, Generator& generator)
+{
+    const std::int16_t n = NumAtzar(2, 5, generator);
+    const std::int16_t m = static_cast<std::int16_t>(n + NumAtzar(1, 5, generator));
+
+    RandomCase drawn;
+    drawn.m = IntegerText(m);
+    if (hasN(kind))
+        drawn.n = IntegerText(n);
+    if (kind == FormulaKind::PR) {
+        std::int16_t sum = NumAtzar(1, static_cast<std::int16_t>(m / 2), generator);
+        drawn.multiplicities.push_back(IntegerText(sum));
+        while (sum < m) {
+            const std::int16_t l = NumAtzar(1, static_cast<std::int16_t>(m - sum), generator);
+            drawn.multiplicities.push_back(IntegerText(l));
+            sum = static_cast<std::int16_t>(sum + l);
+        }
+    }
+    return drawn;
+}
+
+} // namespace tarvi

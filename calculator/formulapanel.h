@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calculator/core/formulakind.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tarvi {
+
+// One formula panel of the main window: its title, kind letter, inputs, "=",
+// result box, "+" and "x". The main window drives it; the panel only lays
+// out its controls. The PR panel has the multiplicity list and its summary
+// in place of the n box.
+class FormulaPanel : public QWidget {
+public:
+    FormulaPanel(FormulaKind kind, QWidget* parent);
+
+    // Top edge and height of a panel in the window's client area, in twips.
+    static int topTwips(FormulaKind kind);
+    static int heightTwips(FormulaKind kind);
+
+    QLineEdit* m;                    // for P, the panel's n
+    QLineEdit* n = nullptr;          // V, VR, C, CR
+    QComboBox* multiplicities = nullptr; // PR
+    QLabel* summary = nullptr;           // PR
+    QPushButton* evaluate;               // "="
+    QLineEdit* result;
+    QPushButton* generate;               // "+"
+    QPushButton* reset;                  // "x"
+};
+
+} // namespace tarvi

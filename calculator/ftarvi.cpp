@@ -1,0 +1,191 @@
+#include "calculator/ftarvi.h"
+
+#include "calculator/formulacolumn.h"
+#include "calculator/formulapanel.h"
+#include "calculator/newtonstrip.h"
+#include "calculator/twips.h"
+#include "engine/random.h"
+#include "platform/language.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tarvi {
+
+namespace {
+
+// The client area: a vertical gradient from pale yellow to pale green.
+class GradientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QLinearGradient gradient(0, 0, 0, height());
+        gradient.setColorAt(0, QColor(255, 255, 210));
+        gradient.setColorAt(1, QColor(210, 245, 200));
+        painter.fillRect(rect(), gradient);
+    }
+};
+
+QString kindName(int kind)
+{
+    const std::string_view name = NomsFormula[static_cast<std::size_t>(kind)];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString indexed(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace
+
+FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindow(parent), services_(services)
+{
+    setWindowTitle(QStringLiteral("Combinatoria"));
+    buildClientArea();
+    buildMenus();
+    connectPanels();
+    // The window follows the client area's size and cannot be resized by hand.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+void FTarvi::buildClientArea()
+{
+    client_ = new GradientArea(this);
+    client_->setFont(QFont(QStringLiteral("Arial"), 8));
+    client_->setFixedSize(px(kClientWidth), px(kClientHeight));
+    setCentralWidget(client_);
+
+    for (int kind = 0; kind < kKinds; ++kind) {
+        auto* panel = new FormulaPanel(static_cast<FormulaKind>(kind), client_);
+        panels_[kind] = panel;
+        IdM[kind] = panel->m;
+        IdN[kind] = panel->n;
+        okD[kind] = panel->evaluate;
+        IdRes[kind] = panel->result;
+        BtGen[kind] = panel->generate;
+        BtRst[kind] = panel->reset;
+        IdM[kind]->setObjectName(indexed("IdM", kind));
+        if (IdN[kind])
+            IdN[kind]->setObjectName(indexed("IdN", kind));
+        okD[kind]->setObjectName(indexed("okD", kind));
+        IdRes[kind]->setObjectName(indexed("IdRes", kind));
+        BtGen[kind]->setObjectName(indexed("BtGen", kind));
+        BtRst[kind]->setObjectName(indexed("BtRst", kind));
+    }
+    npr = panels_[index(FormulaKind::PR)]->multiplicities;
+    npr->setObjectName(QStringLiteral("npr"));
+    EtNi = panels_[index(FormulaKind::PR)]->summary;
+    EtNi->setObjectName(QStringLiteral("EtNi"));
+
+    newton_ = new NewtonStrip(client_);
+    idNb = newton_->exponent;
+    idNb->setObjectName(QStringLiteral("idNb"));
+    OkNwt = newton_->expand;
+    OkNwt->setObjectName(QStringLiteral("OkNwt"));
+    OkNwt->setEnabled(false);
+    LstC = newton_->coefficients;
+    LstC->setObjectName(QStringLiteral("LstC"));
+
+    BNwt = new QWidget(client_);
+    BNwt->setObjectName(QStringLiteral("BNwt"));
+    BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
+    BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
+    BNwt->setFont(QFont(QStringLiteral("Tahoma"), 9.75));
+    BNwt->setAutoFillBackground(true);
+    QPalette white = BNwt->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    BNwt->setPalette(white);
+
+    new FormulaColumn(client_);
+
+    IdConjs = new QPlainTextEdit(client_);
+    IdConjs->setObjectName(QStringLiteral("IdConjs"));
+    IdConjs->setAccessibleName(QStringLiteral("Conjuntos"));
+    IdConjs->setReadOnly(true);
+    IdConjs->setGeometry(twipRect(8445, 375, 1485, 6180));
+}
+
+void FTarvi::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto entry = [](QMenu* menu, const QString& caption, const QString& name) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    const auto separator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+
+    Arxiu = bar->addMenu(QStringLiteral("&Archivo"));
+    Arxiu->setObjectName(QStringLiteral("Arxiu"));
+    OpGuard = entry(Arxiu, QStringLiteral("caso: guardar/añadir a..."), QStringLiteral("OpGuard"));
+    OpObr = entry(Arxiu, QStringLiteral("Abrir..."), QStringLiteral("OpObr"));
+    separator(Arxiu, QStringLiteral("sp"));
+    OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
+    OpsG->setObjectName(QStringLiteral("OpsG"));
+    for (int i = 0; i <= kAllKinds; ++i)
+        OpG[i] = entry(OpsG, i < kKinds ? kindName(i) : QStringLiteral("Todos"), indexed("OpG", i));
+    separator(Arxiu, QStringLiteral("sep"));
+    OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
+
+    Tools = bar->addMenu(QStringLiteral("&Utilidades"));
+    Tools->setObjectName(QStringLiteral("Tools"));
+    OpEdTools = entry(Tools, QStringLiteral("Edición utilidades"), QStringLiteral("OpEdTools"));
+    separator(Tools, QStringLiteral("sept"));
+    for (int i = 1; i <= static_cast<int>(ITool.size()); ++i) {
+        QAction* tool = entry(Tools, QString(), indexed("ITool", i));
+        tool->setVisible(false);
+        ITool[i - 1] = tool;
+    }
+
+    info = bar->addMenu(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("info"));
+    OpInfo = entry(info, QStringLiteral("Info"), QStringLiteral("OpInfo"));
+    OpWeb = entry(info, QStringLiteral("Contacto..."), QStringLiteral("OpWeb"));
+    quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
+
+    // Their features are not part of this program yet.
+    for (QAction* later : {OpGuard, OpObr, OpEdTools, OpInfo, OpWeb, quant})
+        later->setEnabled(false);
+
+    for (int i = 0; i <= kAllKinds; ++i)
+        connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
+    // Ends the program at once, without asking any window first.
+    connect(OpSurt, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+}
+
+void FTarvi::Form_Load()
+{
+    // Line breaks and kind names are constants of the core.
+    nprList_.pick(-1);
+    DirInici = QDir::currentPath();
+    Idioma = 2;
+    programGenerator().seedFromClock();
+    AmpladaInicial = windowWidth();
+    MidaLletraNwt = static_cast<float>(BNwt->font().pointSizeF());
+    AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
+    MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
+}
+
+float FTarvi::windowWidth() const { return static_cast<float>(twipsOf(client_->width())); }
+
+float FTarvi::windowHeight() const { return static_cast<float>(twipsOf(client_->height())); }
+
+void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(px(static_cast<int>(twips))); }
+
+void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(px(static_cast<int>(twips))); }
+
+} // namespace tarvi

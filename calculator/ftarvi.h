@@ -1,0 +1,121 @@
+#pragma once
+
+#include "calculator/core/formulakind.h"
+#include "calculator/core/multiplicities.h"
+#include "engine/counting.h"
+#include "platform/services.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarvi {
+
+class FormulaPanel;
+class NewtonStrip;
+
+// The calculator's main window "Combinatoria": six formula panels stacked in
+// FormulaKind order, the formula column at their right, the Newton row below
+// them, the set list beyond the right edge, and the menu bar. Sizes are in
+// twips of the client area (the window below the menu bar).
+class FTarvi : public QMainWindow {
+public:
+    explicit FTarvi(const platform::Services& services, QWidget* parent = nullptr);
+
+    // Client area at design time, in twips.
+    static constexpr int kClientWidth = 8340;
+    static constexpr int kClientHeight = 6900;
+
+    // The window's size is the program's to set; the user cannot drag it.
+    // Both are the client area's, in twips.
+    float windowWidth() const;
+    float windowHeight() const;
+    void setWindowWidth(float twips);
+    void setWindowHeight(float twips);
+
+    // Rebuilds the multiplicity summary beside the PR list.
+    void PosaNi();
+
+    // The panels' controls, indexed by FormulaKind; one handler serves all six
+    // panels. P and PR have no n box (IdN is null there).
+    std::array<QLineEdit*, kKinds> IdM{};
+    std::array<QLineEdit*, kKinds> IdN{};
+    std::array<QPushButton*, kKinds> okD{};
+    std::array<QLineEdit*, kKinds> IdRes{};
+    std::array<QPushButton*, kKinds> BtGen{};
+    std::array<QPushButton*, kKinds> BtRst{};
+    QComboBox* npr;
+    QLabel* EtNi;
+
+    // The Newton row and its drawing area.
+    QLineEdit* idNb;
+    QPushButton* OkNwt;
+    QComboBox* LstC;
+    QWidget* BNwt;
+
+    // The set list, beyond the right edge until the window is widened.
+    QPlainTextEdit* IdConjs;
+
+    // Menus and their entries. OpG(6) is "Todos"; ITool(i) is ITool[i - 1].
+    QMenu* Arxiu;
+    QMenu* OpsG;
+    QMenu* Tools;
+    QMenu* info;
+    QAction* OpGuard;
+    QAction* OpObr;
+    std::array<QAction*, kAllKinds + 1> OpG{};
+    QAction* OpSurt;
+    QAction* OpEdTools;
+    std::array<QAction*, 12> ITool{};
+    QAction* OpInfo;
+    QAction* OpWeb;
+    QAction* quant;
+
+    // The multiplicities of the PR list and the picked entry (IndexNi).
+    const MultiplicityList& multiplicityList() const { return nprList_; }
+    const tarvi::Multiplicitats& multiplicitats() const { return Multiplicitats; }
+
+private:
+    void buildClientArea();
+    void buildMenus();
+    void connectPanels();
+    void Form_Load();
+
+    void Calcula(int kind);
+    void GeneraCas(int index);
+    void IdM_Enter(int kind);
+    void BtRst_Click(int kind);
+    void npr_Click(int position);
+    void npr_Enter();
+    void npr_Edited(const QString& text);
+    void showMultiplicities();
+
+    platform::Services services_;
+    QWidget* client_;
+    std::array<FormulaPanel*, kKinds> panels_{};
+    NewtonStrip* newton_;
+
+    // Window state.
+    MultiplicityList nprList_;          // the PR list's entries and IndexNi
+    tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
+    std::int16_t ExpNwt = 0;            // Newton exponent
+    std::int16_t NumFitxer = 0;         // file number of an open case file
+    QString DirInici;                   // working folder at load
+    QString FormulaNwt;                 // last Newton expansion, empty until one
+    float MidaLletraNwt = 0;            // font size of BNwt at load
+    float AmpladaInicial = 0;           // window width at load
+    float AlcadaNwt = 0;                // height of BNwt at load
+    float MargeInferior = 0;            // window height below BNwt at load
+};
+
+} // namespace tarvi

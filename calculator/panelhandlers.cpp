@@ -1,0 +1,155 @@
+// The handlers of the six formula panels and of the PR multiplicity list: the
+// window reads its controls, calls the cores and writes the outcome back.
+
+#include "calculator/core/evaluation.h"
+#include "calculator/core/randomcase.h"
+#include "calculator/ftarvi.h"
+#include "engine/random.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tarvi {
+
+namespace {
+
+std::string toStd(const QString& text) { return text.toStdString(); }
+
+QString toQt(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+void FTarvi::connectPanels()
+{
+    for (int kind = 0; kind < kKinds; ++kind) {
+        // Any change of an input, typed or set by the program, empties the
+        // result, so a count never stands beside inputs that did not give it.
+        connect(IdM[kind], &QLineEdit::textChanged, IdRes[kind], &QLineEdit::clear);
+        if (IdN[kind])
+            connect(IdN[kind], &QLineEdit::textChanged, IdRes[kind], &QLineEdit::clear);
+        connect(IdM[kind], &QLineEdit::returnPressed, this, [this, kind] { IdM_Enter(kind); });
+        connect(okD[kind], &QPushButton::clicked, this, [this, kind] { Calcula(kind); });
+        connect(BtRst[kind], &QPushButton::clicked, this, [this, kind] { BtRst_Click(kind); });
+        connect(BtGen[kind], &QPushButton::clicked, this, [this, kind] { GeneraCas(kind); });
+    }
+    connect(npr, &QComboBox::activated, this, &FTarvi::npr_Click);
+    connect(npr->lineEdit(), &QLineEdit::returnPressed, this, &FTarvi::npr_Enter);
+    // textEdited, unlike textChanged, comes only from the user: the program's
+    // own emptying of the field never asks to delete an entry.
+    connect(npr->lineEdit(), &QLineEdit::textEdited, this, &FTarvi::npr_Edited);
+}
+
+void FTarvi::Calcula(int kind)
+{
+    const auto formula = static_cast<FormulaKind>(kind);
+    PanelInputs inputs;
+    inputs.m = toStd(IdM[kind]->text());
+    if (IdN[kind])
+        inputs.n = toStd(IdN[kind]->text());
+    if (formula == FormulaKind::PR)
+        inputs.multiplicities = nprList_.entries();
+
+    const Evaluation outcome = tarvi::Calcula(formula, inputs, platform::systemSeparators(), Multiplicitats);
+    if (outcome.ok) {
+        IdRes[kind]->setText(toQt(outcome.result));
+        return;
+    }
+    IdRes[kind]->clear();
+    services_.messages.show(toQt(outcome.title), toQt(outcome.message), platform::MessageIcon::Exclamation,
+                            platform::MessageButtons::Ok);
+}
+
+void FTarvi::IdM_Enter(int kind)
+{
+    switch (static_cast<FormulaKind>(kind)) {
+    case FormulaKind::P:
+        Calcula(kind);
+        break;
+    case FormulaKind::PR:
+        npr->setFocus();
+        break;
+    default:
+        IdN[kind]->setFocus();
+        break;
+    }
+}
+
+void FTarvi::BtRst_Click(int kind)
+{
+    IdM[kind]->clear();
+    if (static_cast<FormulaKind>(kind) == FormulaKind::PR) {
+        nprList_.clear();
+        showMultiplicities();
+        EtNi->clear();
+    } else if (IdN[kind]) {
+        IdN[kind]->clear();
+    }
+    IdRes[kind]->clear();
+}
+
+void FTarvi::GeneraCas(int index)
+{
+    if (index == kAllKinds) {
+        for (int kind = 0; kind < kKinds; ++kind)
+            GeneraCas(kind);
+        return;
+    }
+    const auto kind = static_cast<FormulaKind>(index);
+    const RandomCase drawn = tarvi::GeneraCas(kind, programGenerator());
+    IdM[index]->setText(toQt(drawn.m));
+    if (IdN[index])
+        IdN[index]->setText(toQt(drawn.n));
+    if (kind == FormulaKind::PR) {
+        nprList_.assign(drawn.multiplicities);
+        showMultiplicities();
+    }
+    PosaNi();
+    Calcula(index);
+}
+
+void FTarvi::PosaNi() { EtNi->setText(toQt(nprList_.summary(platform::systemSeparators()))); }
+
+void FTarvi::npr_Click(int position)
+{
+    nprList_.pick(position);
+    PosaNi();
+}
+
+void FTarvi::npr_Enter()
+{
+    if (!nprList_.enter(toStd(npr->currentText())))
+        return;
+    showMultiplicities();
+    PosaNi();
+}
+
+void FTarvi::npr_Edited(const QString& text)
+{
+    if (!text.isEmpty())
+        return;
+    const std::optional<std::string> candidate = nprList_.deletionCandidate();
+    if (!candidate)
+        return;
+    const platform::MessageAnswer answer =
+        services_.messages.show(QStringLiteral("Confirmar eliminar"), QStringLiteral("Eliminar %1?").arg(toQt(*candidate)),
+                                platform::MessageIcon::None, platform::MessageButtons::YesNo);
+    const bool remove = answer == platform::MessageAnswer::Yes;
+    nprList_.answerDeletion(remove);
+    if (remove)
+        showMultiplicities();
+    PosaNi();
+}
+
+// Puts the list's entries into the drop-down, nothing picked, the field empty.
+void FTarvi::showMultiplicities()
+{
+    npr->clear();
+    for (const std::string& entry : nprList_.entries())
+        npr->addItem(toQt(entry));
+    npr->setCurrentIndex(-1);
+    npr->clearEditText();
+}
+
+} // namespace tarvi
