@@ -1,16 +1,19 @@
 // The Newton expansion: the renderer against the slow restart-from-scratch
-// drawing on a recording area of fixed character widths, and the whole
-// expansion (coefficients, text, layout, paint) on a real picture area.
+// drawing on a recording area of fixed character widths, and the whole "Ok>"
+// in the main window.
 
 #include "calculator/core/newton.h"
+#include "calculator/ftarvi.h"
+#include "platform/fonts.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 #include "tests/render/fakearea.h"
 #include "tests/render/literalfrm.h"
+#include "tests/support/fakes.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -43,30 +46,32 @@ void PintaFrmLiteral(benchmark::State& state) { draw<tarvi::testkit::PintaFrmLit
 BENCHMARK(PintaFrmFast)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PintaFrmLiteral)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
 
-// What pressing "Ok>" with n = 170 costs: the coefficients and the text, the
-// drawing into a fresh strip-sized area, and painting it.
-void ExpansionOnPictureArea(benchmark::State& state)
+// Pressing "Ok>" with n = 170 in the main window: reading the exponent, the
+// coefficients and the text, the list, the layout with the area and the window
+// growing, and painting the area. Changing the exponent between rounds brings
+// the area back to one line.
+void OkNwt(benchmark::State& state)
 {
-    const auto n = static_cast<std::int16_t>(state.range(0));
-    tarvi::PictureArea area;
-    area.resize(536, 23);
-    area.show();
-    QImage canvas(536, 1000, QImage::Format_ARGB32_Premultiplied);
+    tarvi::testkit::FakeMessages messages;
+    tarvi::testkit::FakeStarter starter;
+    tarvi::FTarvi window({messages, starter});
+    window.show();
+    QApplication::processEvents();
     for (auto _ : state) {
-        area.clear();
-        area.setHeightTwips(345);
-        const tarvi::NewtonExpansion expansion = tarvi::expandBinomial(n);
-        const tarvi::NewtonFont font = tarvi::newtonFont(n, 9.75f);
-        area.setFontName(QString::fromStdString(font.name));
-        area.setFontSize(font.size);
-        const std::u32string text(expansion.formula.begin(), expansion.formula.end());
-        float y = 1;
-        tarvi::PintaFrm(area, 0, y, text);
-        if (state.range(1)) area.render(&canvas);
+        state.PauseTiming();
+        window.idNb->clear();
+        window.idNb->setText(QString::number(state.range(0)));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.OkNwt->click();
+        QApplication::processEvents(); // the window's new size, and one paint
+
     }
+    if (!messages.boxes.empty() || window.BNwt->drawing().empty())
+        state.SkipWithError("the expansion was not drawn");
 }
 
-BENCHMARK(ExpansionOnPictureArea)->Args({170, 0})->Args({170, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(OkNwt)->Arg(170)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -74,6 +79,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    tarvi::platform::installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

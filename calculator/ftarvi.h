@@ -23,6 +23,7 @@ namespace tarvi {
 
 class FormulaPanel;
 class NewtonStrip;
+class PictureArea;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
@@ -61,7 +62,7 @@ public:
     QLineEdit* idNb;
     QPushButton* OkNwt;
     QComboBox* LstC;
-    QWidget* BNwt;
+    PictureArea* BNwt;
 
     // The set list, beyond the right edge until the window is widened.
     QPlainTextEdit* IdConjs;
@@ -99,6 +100,12 @@ private:
     void npr_Enter();
     void npr_Edited(const QString& text);
     void showMultiplicities();
+
+    void connectNewton();
+    void OkNwt_Click();
+    void idNb_Change();
+    void BNwt_Resize();
+    bool CalculaNwt(std::int16_t n);
 
     platform::Services services_;
     QWidget* client_;
