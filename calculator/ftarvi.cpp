@@ -4,9 +4,9 @@
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
 #include "calculator/twips.h"
-#include "render/picturearea.h"
 #include "engine/random.h"
 #include "platform/language.h"
+#include "render/picturearea.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

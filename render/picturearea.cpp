@@ -1,7 +1,6 @@
 #include "render/picturearea.h"
 
 #include <QGlyphRun>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QRawFont>
 #include <QResizeEvent>
@@ -25,7 +24,8 @@ QString textOf(char32_t c) { return QString::fromUcs4(&c, 1); }
 
 } // namespace
 
-PictureArea::PictureArea(QWidget* parent) : QWidget(parent), family_(font().family()), size_(9.75f)
+PictureArea::PictureArea(QWidget* parent)
+    : QWidget(parent), family_(font().family()), size_(static_cast<float>(font().pointSizeF()))
 {
     setAutoFillBackground(true);
     QPalette colours = palette();
