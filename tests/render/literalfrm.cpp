@@ -59,7 +59,7 @@ void PintaFrmLiteral(DrawingArea& area, float x, float& y, std::u32string_view t
                 else
                     area.print(c);
             } else {
-                if (std::u32string_view(U"0123456789").find(c) == std::u32string_view::npos && depth == 0 && !plain)
+                if (!(c >= U'0' && c <= U'9') && depth == 0 && !plain)
                     endRun();
                 area.print(c);
             }
