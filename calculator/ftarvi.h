@@ -30,6 +30,8 @@ class PictureArea;
 // them, the set list beyond the right edge, and the menu bar. Sizes are in
 // twips of the client area (the window below the menu bar).
 class FTarvi : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit FTarvi(const platform::Services& services, QWidget* parent = nullptr);
 
