@@ -6,6 +6,7 @@
 #include "calculator/twips.h"
 #include "engine/random.h"
 #include "platform/language.h"
+#include "render/picturearea.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     connectPanels();
     connectInfo();
     connectSetList();
+    connectNewton();
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -98,19 +100,15 @@ void FTarvi::buildClientArea()
     idNb->setObjectName(QStringLiteral("idNb"));
     OkNwt = newton_->expand;
     OkNwt->setObjectName(QStringLiteral("OkNwt"));
-    OkNwt->setEnabled(false);
     LstC = newton_->coefficients;
     LstC->setObjectName(QStringLiteral("LstC"));
 
-    BNwt = new QWidget(client_);
+    BNwt = new PictureArea(client_);
     BNwt->setObjectName(QStringLiteral("BNwt"));
     BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
     BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
-    BNwt->setFont(QFont(QStringLiteral("Tahoma"), 9.75));
-    BNwt->setAutoFillBackground(true);
-    QPalette white = BNwt->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    BNwt->setPalette(white);
+    BNwt->setFontName(QStringLiteral("Tahoma"));
+    BNwt->setFontSize(9.75f);
 
     new FormulaColumn(client_);
 
@@ -177,7 +175,7 @@ void FTarvi::Form_Load()
     Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
-    MidaLletraNwt = static_cast<float>(BNwt->font().pointSizeF());
+    MidaLletraNwt = BNwt->fontSize();
     AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
     MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
 }

@@ -24,6 +24,7 @@ namespace tarvi {
 class FormulaPanel;
 class FQuant;
 class NewtonStrip;
+class PictureArea;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
@@ -64,7 +65,7 @@ public:
     QLineEdit* idNb;
     QPushButton* OkNwt;
     QComboBox* LstC;
-    QWidget* BNwt;
+    PictureArea* BNwt;
 
     // The set list, beyond the right edge until the window is widened.
     QPlainTextEdit* IdConjs;
@@ -113,6 +114,11 @@ private:
     void IdRes_DblClick(int kind);
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
+    void connectNewton();
+    void OkNwt_Click();
+    void idNb_Change();
+    void BNwt_Resize();
+    bool CalculaNwt(std::int16_t n);
 
     platform::Services services_;
     QWidget* client_;

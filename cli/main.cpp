@@ -1,9 +1,11 @@
-// tarvi-calc: evaluates a formula panel from the command line, for scripting
-// and for checking answers, with the same checks and messages as the window.
+// tarvi-calc: evaluates a formula panel, makes up random cases or expands
+// (a+b)^n from the command line, for scripting and for checking answers, with
+// the same checks and messages as the window.
 
 #include "calculator/core/evaluation.h"
 #include "cli/lines.h"
 #include "cli/listing.h"
+#include "cli/newton.h"
 #include "cli/random.h"
 
 #include <iostream>
@@ -18,6 +20,7 @@ constexpr std::string_view kUsage =
     "  V m n      variations             VR m n   variations with repetition\n"
     "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
     "  C m n      combinations           CR m n   combinations with repetition\n"
+    "  newton n   (a+b)^n written out, then its coefficients C(n,0) ... C(n,n), one per line\n"
     "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
@@ -78,6 +81,8 @@ int main(int argc, char** argv)
     if (args[0] == "--help" || args[0] == "-h")
         return usage(std::cout, 0);
 
+    if (args[0] == "newton")
+        return newtonCommand(std::vector<std::string>(args.begin() + 1, args.end()));
     if (args[0] == "random")
         return runRandom(std::vector<std::string>(args.begin() + 1, args.end()));
 

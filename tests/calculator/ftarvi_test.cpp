@@ -5,6 +5,7 @@
 #include "engine/random.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
+#include "render/picturearea.h"
 #include "tests/support/fakes.h"
 
 #include <QAction>
@@ -134,7 +135,7 @@ TEST_F(MainWindow, LaysOutItsControlsFromTheTwipsAtFifteenToAPixel)
     EXPECT_EQ(twipsOf(window->IdConjs, client), twipRect(8445, 375, 1485, 6180));
     EXPECT_FALSE(window->IdConjs->visibleRegion().boundingRect().intersects(window->IdConjs->rect()));
     EXPECT_EQ(window->OkNwt->text(), "Ok>");
-    EXPECT_FALSE(window->OkNwt->isEnabled());
+    EXPECT_TRUE(window->OkNwt->isEnabled());
 
     // The set list comes into view when the window is widened.
     window->setWindowWidth(10300);
@@ -179,7 +180,7 @@ TEST_F(MainWindow, TabFollowsThePanelsFromTopToBottomAndLeftToRight)
             expected.push_back(window->npr);
         expected.insert(expected.end(), {window->okD[kind], window->IdRes[kind], window->BtGen[kind], window->BtRst[kind]});
     }
-    expected.insert(expected.end(), {window->idNb, window->LstC}); // "Ok>" is disabled for now
+    expected.insert(expected.end(), {window->idNb, window->OkNwt, window->LstC});
 
     window->IdM[0]->setFocus();
     for (std::size_t i = 1; i < expected.size(); ++i) {
