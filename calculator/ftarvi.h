@@ -114,6 +114,8 @@ private:
     void IdRes_DblClick(int kind);
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
+
+    // The Newton strip (newtonhandlers.cpp).
     void connectNewton();
     void OkNwt_Click();
     void idNb_Change();
