@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/core/casefile.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"
 #include "engine/counting.h"
@@ -99,6 +100,11 @@ private:
     void npr_Enter();
     void npr_Edited(const QString& text);
     void showMultiplicities();
+
+    // The case-file commands (casefiles.cpp).
+    std::array<PanelTexts, kKinds> shownPanels() const;
+    void OpGuard_Click();
+    void OpObr_Click();
 
     platform::Services services_;
     QWidget* client_;
