@@ -45,21 +45,21 @@ public:
     FormulaPen& sum(const QString& above, const QString& below)
     {
         QFont big = normal_;
-        big.setPointSizeF(normal_.pointSizeF() * 1.6);
+        big.setPointSizeF(normal_.pointSizeF() * 1.4);
         const QFontMetricsF bigMetrics(big);
         const QFontMetricsF smallMetrics(small_);
         const qreal width = std::max({bigMetrics.horizontalAdvance(QStringLiteral("Σ")),
                                       smallMetrics.horizontalAdvance(above), smallMetrics.horizontalAdvance(below)});
-        const qreal sigmaBase = baseLine_ + bigMetrics.ascent() * 0.3;
+        const qreal sigmaBase = baseLine_ + bigMetrics.ascent() * 0.2;
         painter_.setFont(big);
         painter_.drawText(QPointF(x_ + (width - bigMetrics.horizontalAdvance(QStringLiteral("Σ"))) / 2, sigmaBase),
                           QStringLiteral("Σ"));
         painter_.setFont(small_);
         painter_.drawText(QPointF(x_ + (width - smallMetrics.horizontalAdvance(above)) / 2,
-                                  sigmaBase - bigMetrics.ascent() * 0.8),
+                                  sigmaBase - bigMetrics.ascent() * 0.92),
                           above);
         painter_.drawText(QPointF(x_ + (width - smallMetrics.horizontalAdvance(below)) / 2,
-                                  sigmaBase + smallMetrics.ascent()),
+                                  sigmaBase + smallMetrics.ascent() * 0.9),
                           below);
         x_ += width;
         return *this;
@@ -84,14 +84,14 @@ private:
 // The box of the formula of a band of the window given in twips.
 QRectF boxOf(int topTwips, int heightTwips)
 {
-    return QRectF(0.5, px(topTwips + 90) + 0.5, px(kWidthTwips) - 1, px(heightTwips - 150));
+    return QRectF(0.5, px(topTwips + 75) + 0.5, px(kWidthTwips) - 1, px(heightTwips - 105));
 }
 
 } // namespace
 
 FormulaColumn::FormulaColumn(QWidget* parent) : QWidget(parent)
 {
-    setGeometry(twipRect(kLeftTwips, 0, kWidthTwips, NewtonStrip::kTopTwips + NewtonStrip::kHeightTwips));
+    setGeometry(twipRect(kLeftTwips, 0, kWidthTwips, 6210)); // down to the Newton drawing area
     setFont(QFont(QStringLiteral("Arial"), 9));
     setAccessibleName(QStringLiteral("Fórmulas"));
     setAccessibleDescription(QStringLiteral(
@@ -128,7 +128,8 @@ void FormulaColumn::paintEvent(QPaintEvent*)
     panel(FormulaKind::PR).text(QStringLiteral("PR = ")).fraction(QStringLiteral("m!"), QStringLiteral("n1! n2!···nk!"));
     panel(FormulaKind::C).text(QStringLiteral("C = ")).fraction(QStringLiteral("m!"), QStringLiteral("n! (m-n)!"));
     panel(FormulaKind::CR).text(QStringLiteral("CR = ")).fraction(QStringLiteral("(m+n-1)!"), QStringLiteral("n! (m-1)!"));
-    box(NewtonStrip::kTopTwips, NewtonStrip::kHeightTwips)
+    // The sum with its limits needs a little more height than the row.
+    box(NewtonStrip::kTopTwips - 60, NewtonStrip::kHeightTwips + 90)
         .text(QStringLiteral("= "))
         .sum(QStringLiteral("n"), QStringLiteral("i=0"))
         .text(QStringLiteral(" C"))

@@ -57,6 +57,7 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     buildClientArea();
     buildMenus();
     connectPanels();
+    connectSetList();
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();

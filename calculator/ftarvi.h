@@ -30,6 +30,8 @@ class NewtonStrip;
 // them, the set list beyond the right edge, and the menu bar. Sizes are in
 // twips of the client area (the window below the menu bar).
 class FTarvi : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit FTarvi(const platform::Services& services, QWidget* parent = nullptr);
 
@@ -100,6 +102,12 @@ private:
     void npr_Enter();
     void npr_Edited(const QString& text);
     void showMultiplicities();
+
+    // The set list (setlist.cpp).
+    void connectSetList();
+    void IdRes_DblClick(int kind);
+    void MostraConjs(std::int16_t kind);
+    void IdConjs_DblClick();
 
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;

@@ -25,19 +25,19 @@ NewtonStrip::NewtonStrip(QWidget* parent) : QWidget(parent)
     power->setGeometry(title->x() + title->sizeHint().width(), 0, px(180), px(255));
 
     auto* equals = new QLabel(QStringLiteral("n ="), this);
-    equals->setGeometry(twipRect(2340, 135, 330, 255));
+    equals->setGeometry(twipRect(2640, 135, 330, 255));
     exponent = new QLineEdit(this);
-    exponent->setGeometry(twipRect(2670, 105, 510, 315));
+    exponent->setGeometry(twipRect(2970, 105, 510, 315));
     QPalette palette = exponent->palette();
     palette.setColor(QPalette::Base, QColor(255, 255, 225));
     exponent->setPalette(palette);
     expand = new QPushButton(QStringLiteral("Ok>"), this);
-    expand->setGeometry(twipRect(3270, 75, 510, 375));
+    expand->setGeometry(twipRect(3600, 90, 510, 345));
 
     auto* ci = new QLabel(QStringLiteral("Ci"), this);
-    ci->setGeometry(twipRect(3960, 0, 300, 225));
+    ci->setGeometry(twipRect(4320, 0, 300, 225));
     coefficients = new QComboBox(this);
-    coefficients->setGeometry(twipRect(3960, 225, 1935, 330));
+    coefficients->setGeometry(twipRect(4320, 225, 1575, 330));
 
     exponent->setAccessibleName(QStringLiteral("Newton n"));
     expand->setAccessibleName(QStringLiteral("Newton calcular"));

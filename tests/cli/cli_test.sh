@@ -26,5 +26,27 @@ check "negative input is an input" "1" "$("$calc" P -3 >/dev/null 2>&1; echo $?)
 "$calc" >/dev/null 2>&1; check "no words" 2 $?
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 
+check "list C 4 2" $'[abcd]\n 1) ab\n 2) ac\n 3) ad\n 4) bc\n 5) bd\n 6) cd' "$("$calc" list C 4 2)"
+check "list PR 4 2 1 1, last entry" " 12) cbaa" "$("$calc" list PR 4 2 1 1 | tail -n 1)"
+check "list C 5 0" $'[abcde]\n 1) ' "$("$calc" list C 5 0)"
+err=$("$calc" list C 51 1 2>&1 >/dev/null); status=$?
+check "list C 51 1 stderr" "The count is 51; only counts up to 50 are listed." "$err"
+check "list C 51 1 status" 1 "$status"
+err=$("$calc" list V 4 5 2>&1 >/dev/null); status=$?
+check "list V 4 5 stderr" $'V  Error\nsólo enteros positivos\n y  m>n' "$err"
+check "list V 4 5 status" 1 "$status"
+check "list C 60 60 status" 1 "$("$calc" list C 60 60 >/dev/null 2>&1; echo $?)"
+"$calc" list >/dev/null 2>&1; check "list without kind" 2 $?
+"$calc" list C 4 >/dev/null 2>&1; check "list with a missing word" 2 $?
+
+# Made-up cases: one line per panel, each solved, the same for the same seed.
+todos=$("$calc" random Todos 7)
+check "random Todos lines" 6 "$(printf '%s\n' "$todos" | wc -l)"
+check "random Todos order" "V VR P PR C CR" "$(printf '%s\n' "$todos" | sed 's/(.*//' | paste -sd' ')"
+check "random seed repeats" "$todos" "$("$calc" random Todos 7)"
+check "random line" "1" "$("$calc" random PR 3 | grep -cE '^PR\([0-9]+(\[[0-9]+\]){2,}\) = [0-9]+$')"
+"$calc" random X >/dev/null 2>&1; check "random unknown kind" 2 $?
+"$calc" random V seed >/dev/null 2>&1; check "random bad seed" 2 $?
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,68 @@
+// Building and showing the main window, offscreen, beside a bare Qt window of
+// about the same size (a menu bar and forty widgets) as the yardstick.
+
+#include "calculator/ftarvi.h"
+#include "platform/fonts.h"
+#include "tests/support/fakes.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void showAndSettle(QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+}
+
+void BareWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        window.setWindowTitle(QStringLiteral("Combinatoria"));
+        QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Archivo"));
+        for (int i = 0; i < 10; ++i)
+            menu->addAction(QStringLiteral("entry %1").arg(i));
+        auto* client = new QWidget(&window);
+        client->setFixedSize(556, 460);
+        for (int i = 0; i < 20; ++i) {
+            (new QLineEdit(client))->setGeometry(10 + (i % 4) * 120, 10 + (i / 4) * 60, 100, 21);
+            (new QPushButton(QStringLiteral("="), client))->setGeometry(10 + (i % 4) * 120, 35 + (i / 4) * 60, 26, 23);
+        }
+        window.setCentralWidget(client);
+        showAndSettle(window);
+    }
+}
+BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond);
+
+void MainWindow(benchmark::State& state)
+{
+    tarvi::testkit::FakeMessages messages;
+    tarvi::testkit::FakeStarter starter;
+    for (auto _ : state) {
+        tarvi::FTarvi window({messages, starter});
+        showAndSettle(window);
+    }
+}
+BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The offscreen platform warns on every fixed-size window; keep the table readable.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    tarvi::platform::installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
