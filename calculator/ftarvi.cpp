@@ -158,9 +158,11 @@ void FTarvi::buildMenus()
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
     // Their features are not part of this program yet.
-    for (QAction* later : {OpGuard, OpObr, OpEdTools})
+    for (QAction* later : {OpEdTools})
         later->setEnabled(false);
 
+    connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);
+    connect(OpObr, &QAction::triggered, this, &FTarvi::OpObr_Click);
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/core/casefile.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"
 #include "engine/counting.h"
@@ -121,6 +122,11 @@ private:
     void idNb_Change();
     void BNwt_Resize();
     bool CalculaNwt(std::int16_t n);
+
+    // The case-file commands (casefiles.cpp).
+    std::array<PanelTexts, kKinds> shownPanels() const;
+    void OpGuard_Click();
+    void OpObr_Click();
 
     platform::Services services_;
     QWidget* client_;

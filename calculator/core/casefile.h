@@ -1,0 +1,40 @@
+#pragma once
+
+#include "calculator/core/formulakind.h"
+#include "platform/files.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tarvi {
+
+// The texts of one panel as the window shows them.
+struct PanelTexts {
+    QString m;
+    QString n;                  // V, VR, C, CR
+    QStringList multiplicities; // PR: the entries of the list, in list order
+    QString result;
+};
+
+// The case line of a panel, such as "V(5,3) = 60" or "PR(6[2][3][1]) = 60";
+// empty text when the panel's result box is empty.
+QString caseLine(FormulaKind kind, const PanelTexts& panel);
+
+// The block that a save appends: the case line of every panel with a result,
+// in panel order, then the Newton expansion when there is one; each entry is
+// followed by an empty line (CR LF line ends).
+QString caseBlock(const std::array<PanelTexts, kKinds>& panels, const QString& formulaNwt);
+
+// Appends a block to a case file in the system code page. What the file held
+// is never rewritten.
+platform::FsResult appendCaseBlock(const QString& path, const QString& block);
+
+// The message boxes' title and texts when a case file cannot be written or
+// the editor cannot be started.
+inline constexpr char16_t CaseFileTitle[] = u"Casos";
+QString appendFailureText(const QString& path, const platform::FsResult& failure);
+QString editorFailureText(const QString& path);
+
+} // namespace tarvi

@@ -1,0 +1,332 @@
+#include "filedialog/dftxs.h"
+
+#include "filedialog/filelist.h"
+#include "filedialog/folderlist.h"
+#include "filedialog/paths.h"
+#include "filedialog/state.h"
+#include "filedialog/texts.h"
+#include "platform/files.h"
+#include "platform/language.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+
+namespace tarvi {
+
+namespace {
+
+// Positions are laid out in twips; 15 twips make one logical pixel.
+QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+
+bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+// The lines of a message, with the program's CR LF line breaks.
+QString lines(std::initializer_list<QString> parts) { return QStringList(parts).join(QLatin1String("\r\n")); }
+
+QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap picture, QRect where)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIconSize({16, 16});
+    button->setGeometry(where);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+DFtxs::DFtxs()
+{
+    setObjectName(QStringLiteral("DFtxs"));
+    setFixedSize(6420 / 15, 4755 / 15);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A small dialog font, so that the captions fit the narrow labels of the
+    // layout in every language.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+
+    LDirs = new FolderList(this);
+    LDirs->setObjectName(QStringLiteral("LDirs"));
+    LDirs->setGeometry(twips(195, 675, 2760, 3015));
+    LFtxs = new FileList(this);
+    LFtxs->setObjectName(QStringLiteral("LFtxs"));
+    LFtxs->setGeometry(twips(3225, 675, 2760, 3015));
+    BtOk = new QPushButton(QString::fromUtf16(dialogtext::Ok), this);
+    BtOk->setObjectName(QStringLiteral("BtOk"));
+    BtOk->setGeometry(twips(5280, 3855, 990, 340));
+    BtOk->setAutoDefault(false);
+    LDsks = new QComboBox(this);
+    LDsks->setObjectName(QStringLiteral("LDsks"));
+    LDsks->setGeometry(twips(300, 150, 1515, 315));
+    // The two captions reach up to their boxes (645 twips rather than 555),
+    // so that "Nombre" is not clipped with the free fonts.
+    EtNom = new QLabel(this);
+    EtNom->setObjectName(QStringLiteral("EtNom"));
+    EtNom->setGeometry(twips(195, 3990, 645, 285));
+    IdNom = new QLineEdit(this);
+    IdNom->setObjectName(QStringLiteral("IdNom"));
+    IdNom->setGeometry(twips(840, 3930, 4230, 285));
+    EtTp = new QLabel(this);
+    EtTp->setObjectName(QStringLiteral("EtTp"));
+    EtTp->setGeometry(twips(195, 4380, 645, 285));
+    LTps = new QComboBox(this);
+    LTps->setObjectName(QStringLiteral("LTps"));
+    LTps->setGeometry(twips(840, 4320, 4290, 315));
+    LTps->setEditable(true);
+    LTps->setInsertPolicy(QComboBox::NoInsert);
+    BtFuig = new QPushButton(this);
+    BtFuig->setObjectName(QStringLiteral("BtFuig"));
+    BtFuig->setGeometry(twips(5295, 4290, 990, 340));
+    BtFuig->setAutoDefault(false);
+    BtRere = pictureButton(this, "BtRere", QStyle::SP_ArrowBack, twips(2760, 135, 375, 360));
+    BtAm = pictureButton(this, "BtAm", QStyle::SP_FileDialogToParent, twips(3165, 135, 375, 360));
+    BtNova = pictureButton(this, "BtNova", QStyle::SP_FileDialogNewFolder, twips(3570, 135, 375, 360));
+    IdNova = new QLineEdit(this);
+    IdNova->setObjectName(QStringLiteral("IdNova"));
+    IdNova->setGeometry(twips(3960, 225, 1515, 285));
+    BtObr = pictureButton(this, "BtObr", QStyle::SP_DirOpenIcon, twips(2355, 135, 375, 360));
+
+    setTabOrder(LDirs, LFtxs);
+    setTabOrder(LFtxs, BtOk);
+    setTabOrder(BtOk, LDsks);
+    setTabOrder(LDsks, IdNom);
+    setTabOrder(IdNom, LTps);
+    setTabOrder(LTps, BtFuig);
+    setTabOrder(BtFuig, BtRere);
+    setTabOrder(BtRere, BtAm);
+    setTabOrder(BtAm, BtNova);
+    setTabOrder(BtNova, IdNova);
+    setTabOrder(IdNova, BtObr);
+
+    connect(LDirs, &FolderList::pathChanged, this, &DFtxs::LDirs_Change);
+    connect(LDirs, &QListWidget::itemDoubleClicked, this, &DFtxs::LDirs_DblClick);
+    connect(LDsks, &QComboBox::activated, this, &DFtxs::LDsks_Change);
+    connect(BtRere, &QPushButton::clicked, this, &DFtxs::BtRere_Click);
+    connect(BtAm, &QPushButton::clicked, this, &DFtxs::BtAm_Click);
+    connect(BtObr, &QPushButton::clicked, this, &DFtxs::BtObr_Click);
+    connect(BtNova, &QPushButton::clicked, this, &DFtxs::BtNova_Click);
+    connect(LFtxs, &QListWidget::itemSelectionChanged, this, &DFtxs::LFtxs_Click);
+    connect(LFtxs, &QListWidget::itemDoubleClicked, this, &DFtxs::BtOk_Click);
+    connect(LTps, &QComboBox::activated, this, &DFtxs::LTps_Click);
+    connect(LTps->lineEdit(), &QLineEdit::returnPressed, this, &DFtxs::LTps_Click);
+    connect(BtOk, &QPushButton::clicked, this, &DFtxs::BtOk_Click);
+    connect(BtFuig, &QPushButton::clicked, this, &DFtxs::reject);
+    IdNom->installEventFilter(this);
+    IdNova->installEventFilter(this);
+    LFtxs->installEventFilter(this);
+}
+
+void DFtxs::load(const platform::Services& services)
+{
+    services_ = &services;
+    const QString working = QDir::currentPath();
+
+    LDirs->reset(working);
+    LFtxs->setPattern(QStringLiteral("*.*"));
+    LFtxs->setFolder(working);
+    IdNom->clear();
+    LTps->clear();
+    IdNova->clear();
+    IdNova->hide();
+    BtRere->setEnabled(false);
+
+    drives_ = platform::drives();
+    LDsks->clear();
+    for (const platform::Drive& drive : drives_)
+        LDsks->addItem(drive.text);
+    const QString current = platform::driveOf(working);
+    for (qsizetype i = 0; i < drives_.size(); ++i) {
+        if (drives_[i].root == current)
+            LDsks->setCurrentIndex(int(i));
+    }
+
+    CarpActual = LDirs->path();
+    BtObr->setVisible(QFileInfo(QDir(working).filePath(QStringLiteral("ObrCarp.exe"))).isFile());
+}
+
+void DFtxs::reject()
+{
+    FtxTriat.clear();
+    QDialog::reject();
+}
+
+bool DFtxs::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == IdNom && isEnter(key)) {
+        BtOk_Click();
+        return true;
+    }
+    if (watched == IdNova && isEnter(key)) {
+        IdNova_Enter();
+        return true;
+    }
+    if (watched == IdNova && key->key() == Qt::Key_Escape) {
+        IdNova->hide();
+        return true;
+    }
+    if (watched == LFtxs && key->key() == Qt::Key_Delete) {
+        LFtxs_Delete();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DFtxs::keyPressEvent(QKeyEvent* event)
+{
+    // Neither OK nor Cancel is the default or the cancel button: Enter and
+    // Esc act only in the boxes that handle them.
+    if (isEnter(event) || event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void DFtxs::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient background(0, 0, 0, height());
+    background.setColorAt(0.0, QColor(0xf4, 0xf7, 0xfb));
+    background.setColorAt(1.0, QColor(0xd9, 0xe3, 0xee));
+    painter.fillRect(rect(), background);
+}
+
+void DFtxs::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    IdNom->setFocus();
+}
+
+void DFtxs::tell(const QString& title, const QString& prompt)
+{
+    services_->messages.show(title, prompt, platform::MessageIcon::None, platform::MessageButtons::Ok);
+}
+
+void DFtxs::showFolder(const QString& path)
+{
+    if (!LDirs->setPath(path))
+        tell(QString::fromUtf16(dialogtext::PathNotFound), lines({QString::fromUtf8(dialogTexts(Idioma).folderGone), path}));
+}
+
+void DFtxs::LDirs_Change(const QString& path)
+{
+    CarpAnterior = CarpActual;
+    CarpActual = path;
+    LFtxs->setFolder(CarpActual);
+    BtRere->setEnabled(true);
+}
+
+void DFtxs::LDirs_DblClick()
+{
+    if (const QListWidgetItem* item = LDirs->currentItem())
+        showFolder(FolderList::entryPath(item));
+}
+
+void DFtxs::LDsks_Change(int index)
+{
+    const platform::Drive& drive = drives_.at(index);
+    if (!LDirs->setPath(drive.root))
+        tell(QString::fromUtf16(dialogtext::NotAccessible), QString::fromUtf16(dialogtext::NoDisc) + drive.text);
+}
+
+void DFtxs::BtRere_Click() { showFolder(CarpAnterior); }
+
+void DFtxs::BtAm_Click() { showFolder(CarpPare(LDirs->path())); }
+
+void DFtxs::BtObr_Click()
+{
+    const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
+    if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
+        const DialogTexts& texts = dialogTexts(Idioma);
+        tell(QString::fromUtf8(texts.openFolderTip), lines({QString::fromUtf8(texts.cannotStart), commandLine}));
+    }
+}
+
+void DFtxs::BtNova_Click()
+{
+    IdNova->setText(QString::fromUtf8(dialogTexts(Idioma).newFolderName));
+    IdNova->show();
+    IdNova->selectAll();
+    IdNova->setFocus();
+}
+
+void DFtxs::IdNova_Enter()
+{
+    const QString name = IdNova->text().trimmed();
+    if (name.isEmpty())
+        return;
+    const QString path = joinPath(LDirs->path(), name);
+    // One folder, in the folder shown: no separators, no "." or "..".
+    const bool oneName = !name.contains(u'/') && name != u"." && name != u"..";
+    const platform::FsResult made = oneName ? platform::makeFolder(path)
+                                            : platform::FsResult{platform::FsError::InvalidName, {}};
+    if (!made.ok()) {
+        const DialogTexts& texts = dialogTexts(Idioma);
+        tell(QString::fromUtf8(texts.newFolderTip),
+             lines({QString::fromUtf8(texts.cannotMakeFolder), path, platform::reasonText(made, Idioma)}));
+        return;
+    }
+    LDirs->reread();
+    IdNova->hide();
+}
+
+void DFtxs::LFtxs_Click()
+{
+    const QString name = LFtxs->selectedName();
+    if (!name.isEmpty())
+        IdNom->setText(name);
+}
+
+void DFtxs::LFtxs_Delete()
+{
+    const QString name = LFtxs->selectedName();
+    if (name.isEmpty())
+        return;
+    const QString path = joinPath(LDirs->path(), name);
+    const platform::MessageAnswer answer = services_->messages.show(
+        QString::fromUtf16(dialogtext::EraseFile), path, platform::MessageIcon::None, platform::MessageButtons::YesNo);
+    if (answer != platform::MessageAnswer::Yes)
+        return;
+    const platform::FsResult erased = platform::deleteFile(path);
+    LFtxs->reread();
+    if (!erased.ok()) {
+        const DialogTexts& texts = dialogTexts(Idioma);
+        tell(QString::fromUtf8(texts.eraseTitle),
+             lines({QString::fromUtf8(texts.cannotErase), path, platform::reasonText(erased, Idioma)}));
+    }
+}
+
+void DFtxs::LTps_Click() { LFtxs->setPattern(LTps->currentText()); }
+
+void DFtxs::BtOk_Click()
+{
+    const QString name = IdNom->text();
+    FtxTriat = name;
+    OkStep step = okRule(ModeDlg, LDirs->path(), name, LTps->currentText());
+    if (step.kind == OkStep::Kind::MoveTo) {
+        if (LDirs->setPath(step.path))
+            return;
+        step = recovery(ModeDlg, LDirs->path(), name, LTps->currentText());
+    }
+    switch (step.kind) {
+    case OkStep::Kind::Stay:
+    case OkStep::Kind::MoveTo: return;
+    case OkStep::Kind::Message: tell(step.title, step.prompt); return;
+    case OkStep::Kind::Accept:
+        FtxTriat = step.path;
+        accept();
+        return;
+    }
+}
+
+} // namespace tarvi

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/drives.h"
+#include "platform/services.h"
+
+#include <QDialog>
+#include <QList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tarvi {
+
+class FileList;
+class FolderList;
+
+// The program's own open/save dialog. One object serves the whole run; each
+// dialog loads it afresh into its design state (see TriaFtx).
+class DFtxs final : public QDialog {
+    Q_OBJECT
+
+public:
+    DFtxs();
+
+    // The load step: every control back in its design state, the folder list
+    // on the working folder, the open-folder button shown only when
+    // "ObrCarp.exe" is a file of the working folder.
+    void load(const platform::Services& services);
+
+    // The controls, named as the program names them.
+    FolderList* LDirs;
+    FileList* LFtxs;
+    QPushButton* BtOk;
+    QComboBox* LDsks;
+    QLabel* EtNom;
+    QLineEdit* IdNom;
+    QLabel* EtTp;
+    QComboBox* LTps;
+    QPushButton* BtFuig;
+    QPushButton* BtRere;
+    QPushButton* BtAm;
+    QPushButton* BtNova;
+    QLineEdit* IdNova;
+    QPushButton* BtObr;
+
+public slots:
+    // Cancel, the Cancel button and closing from the frame: empty result.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void LDirs_Change(const QString& path);
+    void LDirs_DblClick();
+    void LDsks_Change(int index);
+    void BtRere_Click();
+    void BtAm_Click();
+    void BtObr_Click();
+    void BtNova_Click();
+    void IdNova_Enter();
+    void LFtxs_Click();
+    void LFtxs_Delete();
+    void LTps_Click();
+    void BtOk_Click();
+
+    // Shows another folder, or says that it cannot be shown.
+    void showFolder(const QString& path);
+    void tell(const QString& title, const QString& prompt);
+
+    const platform::Services* services_ = nullptr;
+    QList<platform::Drive> drives_;
+};
+
+} // namespace tarvi

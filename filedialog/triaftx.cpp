@@ -1,0 +1,63 @@
+#include "filedialog/triaftx.h"
+
+#include "filedialog/dftxs.h"
+#include "filedialog/filelist.h"
+#include "filedialog/folderlist.h"
+#include "filedialog/paths.h"
+#include "filedialog/state.h"
+#include "filedialog/texts.h"
+#include "platform/language.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+namespace tarvi {
+
+QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder, const QString& patterns)
+{
+    ModeDlg = mode;
+    // One window for the whole run. It belongs to no other window, so that
+    // closing the window that asked does not take it away.
+    static QPointer<DFtxs> window;
+    if (window.isNull())
+        window = new DFtxs();
+    PreparaDFtxs(*window, services, folder, patterns);
+    return FtxTriat;
+}
+
+void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& folder, const QString& patterns)
+{
+    if (!QFileInfo::exists(folder))
+        folder = QDir::currentPath();
+
+    window.load(services);
+    const DialogTexts& texts = dialogTexts(Idioma);
+    window.setWindowTitle(QString::fromUtf8(ModeDlg == 1 ? texts.titleSave : texts.titleOpen));
+    window.EtNom->setText(QString::fromUtf8(texts.name));
+    window.EtTp->setText(QString::fromUtf8(texts.type));
+    window.BtFuig->setText(QString::fromUtf8(texts.cancel));
+    window.BtRere->setToolTip(QString::fromUtf8(texts.backTip));
+    window.BtAm->setToolTip(QString::fromUtf8(texts.upTip));
+    window.BtObr->setToolTip(QString::fromUtf8(texts.openFolderTip));
+    window.BtNova->setToolTip(QString::fromUtf8(texts.newFolderTip));
+
+    // A starting "folder" that names a file leaves the list on the working folder.
+    window.LDirs->setPath(folder);
+
+    window.LTps->clear();
+    window.LTps->addItems(splitPatterns(patterns));
+    window.LTps->setCurrentIndex(0);
+    window.LFtxs->setPattern(window.LTps->currentText());
+
+    // Over the window that asked, as a dialog of its own would stand.
+    if (const QWidget* caller = QApplication::activeWindow())
+        window.move(caller->geometry().center() - window.rect().center());
+    window.exec();
+}
+
+} // namespace tarvi

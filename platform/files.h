@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+namespace tarvi::platform {
+
+// Why a file-system operation failed, in words that every window can show in
+// its own language.
+enum class FsError { None, Exists, NotFound, Denied, ReadOnly, InvalidName, NoSpace, IsFolder, Other };
+
+struct FsResult {
+    FsError error = FsError::None;
+    QString systemText; // the system's own words, for FsError::Other
+
+    bool ok() const { return error == FsError::None; }
+};
+
+// The reason of a failure as a short phrase in a language (0 English,
+// 1 Catalan, 2 Spanish), e.g. "permiso denegado".
+QString reasonText(const FsResult& result, std::int16_t language);
+
+// Hidden files and folders are those whose names begin with ".".
+bool isHiddenName(const QString& name);
+
+// What the attributes of a file or folder say; a relative path is taken from
+// the working folder. Nothing when nothing of that name exists.
+struct FileAttributes {
+    bool folder = false;
+};
+std::optional<FileAttributes> readAttributes(const QString& path);
+
+// Whether the folder exists and its entries can be read.
+bool canListFolder(const QString& folder);
+
+// The visible subfolders of a folder, sorted regardless of case.
+QStringList listFolders(const QString& folder);
+
+// The visible ordinary files of a folder that match a pattern (an empty
+// pattern matches every file), sorted regardless of case.
+QStringList listFiles(const QString& folder, const QString& pattern);
+
+// A search for ordinary visible files by a path whose last part may hold
+// wildcards. Refused when the system cannot search such a path at all
+// (wildcards in a folder part, a name too long, a folder that cannot be read).
+enum class SearchOutcome { Found, NotFound, Refused };
+SearchOutcome searchFiles(const QString& path);
+
+// Makes one folder; its parent must exist.
+FsResult makeFolder(const QString& path);
+
+// Deletes an ordinary file.
+FsResult deleteFile(const QString& path);
+
+// Appends bytes at the end of a file, creating it when it does not exist.
+// A file that nobody may write is refused, as the read-only attribute does on
+// Windows. What the file held before is never rewritten: a write that fails
+// part-way cuts the file back to its former length, and a file made by this
+// call is removed again.
+FsResult appendToFile(const QString& path, const QByteArray& bytes);
+
+} // namespace tarvi::platform
