@@ -138,7 +138,6 @@ private:
     MultiplicityList nprList_;          // the PR list's entries and IndexNi
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
     std::int16_t ExpNwt = 0;            // Newton exponent
-    std::int16_t NumFitxer = 0;         // file number of an open case file
     QString DirInici;                   // working folder at load
     QString FormulaNwt;                 // last Newton expansion, empty until one
     float MidaLletraNwt = 0;            // font size of BNwt at load
