@@ -1,5 +1,7 @@
 // Tarvi: starts the calculator's main window with the system's services.
 
+#include "about/programicon.h"
+#include "about/version.h"
 #include "calculator/ftarvi.h"
 #include "platform/fonts.h"
 #include "platform/qtmessages.h"
@@ -10,6 +12,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(tarvi::version::kAppTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(tarvi::version::kText));
+    QApplication::setWindowIcon(tarvi::programIcon()); // every window of the program carries it
     tarvi::platform::installFontSubstitutions();
 
     tarvi::platform::QtMessageService messages;

@@ -7,6 +7,7 @@
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
+#include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
 #include "tools/utools.h"
@@ -61,6 +62,9 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     buildClientArea();
     buildMenus();
     connectPanels();
+    connectInfo();
+    connectSetList();
+    connectNewton();
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -100,19 +104,15 @@ void FTarvi::buildClientArea()
     idNb->setObjectName(QStringLiteral("idNb"));
     OkNwt = newton_->expand;
     OkNwt->setObjectName(QStringLiteral("OkNwt"));
-    OkNwt->setEnabled(false);
     LstC = newton_->coefficients;
     LstC->setObjectName(QStringLiteral("LstC"));
 
-    BNwt = new QWidget(client_);
+    BNwt = new PictureArea(client_);
     BNwt->setObjectName(QStringLiteral("BNwt"));
     BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
     BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
-    BNwt->setFont(QFont(QStringLiteral("Tahoma"), 9.75));
-    BNwt->setAutoFillBackground(true);
-    QPalette white = BNwt->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    BNwt->setPalette(white);
+    BNwt->setFontName(QStringLiteral("Tahoma"));
+    BNwt->setFontSize(9.75f);
 
     new FormulaColumn(client_);
 
@@ -161,10 +161,8 @@ void FTarvi::buildMenus()
     OpWeb = entry(info, QStringLiteral("Contacto..."), QStringLiteral("OpWeb"));
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
-    // Their features are not part of this program yet.
-    for (QAction* later : {OpGuard, OpObr, OpInfo, OpWeb, quant})
-        later->setEnabled(false);
-
+    connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);
+    connect(OpObr, &QAction::triggered, this, &FTarvi::OpObr_Click);
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.
@@ -187,7 +185,7 @@ void FTarvi::Form_Load()
     Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
-    MidaLletraNwt = static_cast<float>(BNwt->font().pointSizeF());
+    MidaLletraNwt = BNwt->fontSize();
     AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
     MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/core/casefile.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"
 #include "engine/counting.h"
@@ -22,13 +23,17 @@ class QPushButton;
 namespace tarvi {
 
 class FormulaPanel;
+class FQuant;
 class NewtonStrip;
+class PictureArea;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
 // them, the set list beyond the right edge, and the menu bar. Sizes are in
 // twips of the client area (the window below the menu bar).
 class FTarvi : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit FTarvi(const platform::Services& services, QWidget* parent = nullptr);
 
@@ -61,7 +66,7 @@ public:
     QLineEdit* idNb;
     QPushButton* OkNwt;
     QComboBox* LstC;
-    QWidget* BNwt;
+    PictureArea* BNwt;
 
     // The set list, beyond the right edge until the window is widened.
     QPlainTextEdit* IdConjs;
@@ -100,16 +105,39 @@ private:
     void npr_Edited(const QString& text);
     void showMultiplicities();
 
+    // The Info menu (infohandlers.cpp).
+    void connectInfo();
+    void openDocument(const QString& doc);
+    void quant_Click();
+
+    // The set list (setlist.cpp).
+    void connectSetList();
+    void IdRes_DblClick(int kind);
+    void MostraConjs(std::int16_t kind);
+    void IdConjs_DblClick();
+
+    // The Newton strip (newtonhandlers.cpp).
+    void connectNewton();
+    void OkNwt_Click();
+    void idNb_Change();
+    void BNwt_Resize();
+    bool CalculaNwt(std::int16_t n);
+
+    // The case-file commands (casefiles.cpp).
+    std::array<PanelTexts, kKinds> shownPanels() const;
+    void OpGuard_Click();
+    void OpObr_Click();
+
     platform::Services services_;
     QWidget* client_;
     std::array<FormulaPanel*, kKinds> panels_{};
     NewtonStrip* newton_;
+    FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
     MultiplicityList nprList_;          // the PR list's entries and IndexNi
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
     std::int16_t ExpNwt = 0;            // Newton exponent
-    std::int16_t NumFitxer = 0;         // file number of an open case file
     QString DirInici;                   // working folder at load
     QString FormulaNwt;                 // last Newton expansion, empty until one
     float MidaLletraNwt = 0;            // font size of BNwt at load

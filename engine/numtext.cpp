@@ -28,17 +28,17 @@ std::string GeneralNumberText(double x)
     if (exponent >= 15) {
         text += digits[0];
         if (length > 1)
-            text += "." + digits.substr(1);
+            text.append(".").append(digits, 1);
         char power[16];
         std::snprintf(power, sizeof power, "E+%02d", exponent);
         return text + power;
     }
     if (exponent < 0)
-        return text + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        return text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     if (length <= exponent + 1)
-        return text + digits + std::string(static_cast<std::size_t>(exponent + 1 - length), '0');
+        return text.append(digits).append(static_cast<std::size_t>(exponent + 1 - length), '0');
     const auto point = static_cast<std::size_t>(exponent + 1);
-    return text + digits.substr(0, point) + "." + digits.substr(point);
+    return text.append(digits, 0, point).append(".").append(digits, point);
 }
 
 std::string FormatCoef(double x)

@@ -65,15 +65,17 @@ DFtxs::DFtxs()
     LDsks = new QComboBox(this);
     LDsks->setObjectName(QStringLiteral("LDsks"));
     LDsks->setGeometry(twips(300, 150, 1515, 315));
+    // The two captions reach up to their boxes (645 twips rather than 555),
+    // so that "Nombre" is not clipped with the free fonts.
     EtNom = new QLabel(this);
     EtNom->setObjectName(QStringLiteral("EtNom"));
-    EtNom->setGeometry(twips(195, 3990, 555, 285));
+    EtNom->setGeometry(twips(195, 3990, 645, 285));
     IdNom = new QLineEdit(this);
     IdNom->setObjectName(QStringLiteral("IdNom"));
     IdNom->setGeometry(twips(840, 3930, 4230, 285));
     EtTp = new QLabel(this);
     EtTp->setObjectName(QStringLiteral("EtTp"));
-    EtTp->setGeometry(twips(195, 4380, 555, 285));
+    EtTp->setGeometry(twips(195, 4380, 645, 285));
     LTps = new QComboBox(this);
     LTps->setObjectName(QStringLiteral("LTps"));
     LTps->setGeometry(twips(840, 4320, 4290, 315));

@@ -14,7 +14,6 @@ public:
 
     void setFolder(const QString& folder);
     void setPattern(const QString& pattern);
-    QString pattern() const { return pattern_; }
 
     // Reads the entries again (after a file was erased).
     void reread();

@@ -3,7 +3,6 @@
 #include "filedialog/paths.h"
 #include "platform/files.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>

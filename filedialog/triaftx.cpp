@@ -8,6 +8,7 @@
 #include "filedialog/texts.h"
 #include "platform/language.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -53,6 +54,9 @@ void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& fo
     window.LTps->setCurrentIndex(0);
     window.LFtxs->setPattern(window.LTps->currentText());
 
+    // Over the window that asked, as a dialog of its own would stand.
+    if (const QWidget* caller = QApplication::activeWindow())
+        window.move(caller->geometry().center() - window.rect().center());
     window.exec();
 }
 

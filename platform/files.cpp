@@ -48,15 +48,6 @@ constexpr qsizetype kLongestName = 255;
 
 bool sortedCaseless(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
 
-// Read-only as a file attribute: nobody may write it, not even the
-// administrator, who the system would otherwise let through.
-bool isReadOnly(const QFileInfo& info)
-{
-    constexpr QFileDevice::Permissions anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                                                  QFileDevice::WriteOther;
-    return !info.isWritable() || (info.permissions() & anyWrite) == 0;
-}
-
 } // namespace
 
 QString reasonText(const FsResult& result, std::int16_t language)
@@ -95,7 +86,7 @@ std::optional<FileAttributes> readAttributes(const QString& path)
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
-    return FileAttributes{info.isDir(), isReadOnly(info), isHiddenName(info.fileName())};
+    return FileAttributes{info.isDir()};
 }
 
 bool canListFolder(const QString& folder)

@@ -31,8 +31,6 @@ bool isHiddenName(const QString& name);
 // the working folder. Nothing when nothing of that name exists.
 struct FileAttributes {
     bool folder = false;
-    bool readOnly = false;
-    bool hidden = false;
 };
 std::optional<FileAttributes> readAttributes(const QString& path);
 

@@ -65,16 +65,16 @@ double count(FormulaKind kind, const PanelInputs& inputs, const platform::Separa
 
 } // namespace
 
-std::string ErrorTitle(FormulaKind kind) { return std::string(NomsFormula[index(kind)]) + "  Error"; }
+std::string ErrorTitle(FormulaKind kind) { return std::string(NomsFormula[index(kind)]).append("  Error"); }
 
 std::string ErrorMessage(FormulaKind kind)
 {
     switch (kind) {
     case FormulaKind::PR:
-        return "m,n1..nk deben ser enteros positivos" + std::string(SaltLinia) + " y  n1+..+nk = m";
+        return std::string("m,n1..nk deben ser enteros positivos").append(SaltLinia).append(" y  n1+..+nk = m");
     case FormulaKind::V:
     case FormulaKind::C:
-        return "sólo enteros positivos" + std::string(SaltLinia) + " y  m>n";
+        return std::string("sólo enteros positivos").append(SaltLinia).append(" y  m>n");
     default:
         return "sólo enteros positivos";
     }

@@ -72,7 +72,6 @@ TEST(Files, ListsHideDotNamesAndFilterByPattern)
 
     EXPECT_TRUE(readAttributes("alpha")->folder) << "relative names are taken from the working folder";
     EXPECT_FALSE(readAttributes("notes")->folder);
-    EXPECT_TRUE(readAttributes(".git")->hidden);
     EXPECT_FALSE(readAttributes("nothing"));
     EXPECT_FALSE(readAttributes(""));
 }

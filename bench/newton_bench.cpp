@@ -1,0 +1,89 @@
+// The Newton expansion: the renderer against the slow restart-from-scratch
+// drawing on a recording area of fixed character widths, and the whole "Ok>"
+// in the main window.
+
+#include "calculator/core/newton.h"
+#include "calculator/ftarvi.h"
+#include "platform/fonts.h"
+#include "render/picturearea.h"
+#include "render/pintafrm.h"
+#include "tests/render/fakearea.h"
+#include "tests/render/literalfrm.h"
+#include "tests/support/fakes.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::u32string newtonText(std::int16_t n)
+{
+    const std::string text = tarvi::expandBinomial(n).formula;
+    return {text.begin(), text.end()};
+}
+
+template <auto Draw>
+void draw(benchmark::State& state)
+{
+    const auto n = static_cast<std::int16_t>(state.range(0));
+    const std::u32string text = newtonText(n);
+    const float size = tarvi::newtonFont(n, 9.75f).size;
+    for (auto _ : state) {
+        tarvi::testkit::FakeArea area(8040, 345, size, 15);
+        float y = 1;
+        Draw(area, 0.0f, y, text);
+        benchmark::DoNotOptimize(area.drawing.data());
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+
+void PintaFrmFast(benchmark::State& state) { draw<tarvi::PintaFrm>(state); }
+void PintaFrmLiteral(benchmark::State& state) { draw<tarvi::testkit::PintaFrmLiteral>(state); }
+
+BENCHMARK(PintaFrmFast)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PintaFrmLiteral)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
+
+// Pressing "Ok>" with n = 170 in the main window: reading the exponent, the
+// coefficients and the text, the list, the layout with the area and the window
+// growing, and painting the area. Changing the exponent between rounds brings
+// the area back to one line.
+void OkNwt(benchmark::State& state)
+{
+    tarvi::testkit::FakeMessages messages;
+    tarvi::testkit::FakeStarter starter;
+    tarvi::FTarvi window({messages, starter});
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.idNb->clear();
+        window.idNb->setText(QString::number(state.range(0)));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.OkNwt->click();
+        QApplication::processEvents(); // the window's new size, and one paint
+
+    }
+    if (!messages.boxes.empty() || window.BNwt->drawing().empty())
+        state.SkipWithError("the expansion was not drawn");
+}
+
+BENCHMARK(OkNwt)->Arg(170)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The offscreen platform warns on every fixed-size window; keep the table readable.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    tarvi::platform::installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

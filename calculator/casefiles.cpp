@@ -1,0 +1,74 @@
+// The case-file commands of the main window: "caso: guardar/añadir a..."
+// appends the exercises on screen to a file chosen in the file dialog and
+// opens it in the editor; "Abrir..." opens any chosen file in the editor.
+
+#include "calculator/core/casefile.h"
+#include "calculator/ftarvi.h"
+#include "filedialog/triaftx.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+
+namespace tarvi {
+
+namespace {
+
+const QString kCaseFolder = QStringLiteral("/Prbls");
+const QString kCasePatterns = QStringLiteral("*.txt|*.*");
+
+void tell(const platform::Services& services, const QString& text)
+{
+    services.messages.show(QString::fromUtf16(CaseFileTitle), text, platform::MessageIcon::Exclamation,
+                           platform::MessageButtons::Ok);
+}
+
+void startEditor(const platform::Services& services, const QString& commandWord, const QString& path)
+{
+    if (!services.starter.start(commandWord + path, platform::WindowStyle::NormalFocus))
+        tell(services, editorFailureText(path));
+}
+
+} // namespace
+
+std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
+{
+    std::array<PanelTexts, kKinds> panels;
+    for (int k = 0; k < kKinds; ++k) {
+        PanelTexts& panel = panels[std::size_t(k)];
+        panel.m = IdM[k]->text();
+        if (IdN[k] != nullptr)
+            panel.n = IdN[k]->text();
+        panel.result = IdRes[k]->text();
+    }
+    for (int i = 0; i < npr->count(); ++i)
+        panels[index(FormulaKind::PR)].multiplicities << npr->itemText(i);
+    return panels;
+}
+
+void FTarvi::OpGuard_Click()
+{
+    // The window cannot change while the modal dialog is open, so the block
+    // is the state the user saw when choosing the command.
+    const QString block = caseBlock(shownPanels(), FormulaNwt);
+    QString folder = QDir::currentPath() + kCaseFolder;
+    const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
+    if (!path.isEmpty()) {
+        const platform::FsResult appended = appendCaseBlock(path, block);
+        if (appended.ok())
+            startEditor(services_, QStringLiteral("NotePad.exe "), path);
+        else
+            tell(services_, appendFailureText(path, appended));
+    }
+    QDir::setCurrent(DirInici);
+}
+
+void FTarvi::OpObr_Click()
+{
+    QString folder = QDir::currentPath() + kCaseFolder;
+    const QString path = TriaFtx(services_, 0, folder, kCasePatterns);
+    if (!path.isEmpty())
+        startEditor(services_, QStringLiteral("Notepad "), path);
+}
+
+} // namespace tarvi

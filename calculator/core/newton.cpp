@@ -1,0 +1,46 @@
+#include "calculator/core/newton.h"
+
+#include "engine/counting.h"
+#include "engine/numtext.h"
+
+namespace tarvi {
+
+std::optional<std::int16_t> readExponent(std::string_view text, const platform::Separators& separators)
+{
+    const std::optional<std::int16_t> n = platform::parseWhole16(text, separators);
+    if (!n || *n < 1)
+        return std::nullopt;
+    return n;
+}
+
+NewtonExpansion expandBinomial(std::int16_t n)
+{
+    NewtonExpansion out;
+    out.coefficients.reserve(static_cast<std::size_t>(n) + 1);
+    out.formula = FormatPot("(a+b)", n) + " = ";
+    try {
+        for (int k = 0; k <= n; ++k) {
+            const double c = Comb(n, static_cast<std::int16_t>(k));
+            out.coefficients.push_back(GeneralNumberText(c));
+            if (k > 0)
+                out.formula += '+';
+            out.formula += FormatCoef(c);
+            out.formula += FormatPot("a", static_cast<std::int16_t>(n - k));
+            out.formula += ' ';
+            out.formula += FormatPot("b", static_cast<std::int16_t>(k));
+        }
+        out.complete = true;
+    } catch (const ArithmeticFailure&) {
+        out.complete = false;
+    }
+    return out;
+}
+
+NewtonFont newtonFont(std::int16_t n, float loadSize)
+{
+    if (n >= 1 && n <= 9)
+        return {"Tahoma", loadSize};
+    return {"Arial Narrow", n >= 11 ? 8.0f : loadSize};
+}
+
+} // namespace tarvi

@@ -1,0 +1,34 @@
+// The "Info" menu: the manual, the contact page and the About window.
+
+#include "about/fquant.h"
+#include "calculator/core/externs.h"
+#include "calculator/ftarvi.h"
+
+#include <QAction>
+
+namespace tarvi {
+
+void FTarvi::connectInfo()
+{
+    connect(OpInfo, &QAction::triggered, this, [this] { openDocument(QStringLiteral("Tarvi.pdf")); });
+    connect(OpWeb, &QAction::triggered, this, [this] { openDocument(QStringLiteral("Veldra.htm")); });
+    connect(quant, &QAction::triggered, this, &FTarvi::quant_Click);
+}
+
+// The document is looked up in the working folder. A missing document opens
+// nothing and shows nothing; only a system without any opener is reported.
+void FTarvi::openDocument(const QString& doc)
+{
+    if (!ObreDoc(services_.starter, doc))
+        services_.messages.show(ObreDocFailureTitle(), ObreDocFailureText(doc), platform::MessageIcon::Exclamation,
+                                platform::MessageButtons::Ok);
+}
+
+void FTarvi::quant_Click()
+{
+    if (!quantWindow_)
+        quantWindow_ = new FQuant(this);
+    quantWindow_->mostra();
+}
+
+} // namespace tarvi

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "render/drawingarea.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace tarvi {
+
+// A picture area for formulas: it draws characters in points, one by one at a
+// pen, and keeps what it drew until it is cleared, so that it repaints itself
+// whenever it is uncovered. Its outer height can be set in twips; it reports
+// every change of its size.
+class PictureArea : public QWidget, public DrawingArea {
+    Q_OBJECT
+
+public:
+    // One drawn character, in points, with the font it was drawn in.
+    struct Glyph {
+        char32_t c;
+        float x;
+        float y;
+        float size;
+        QString family;
+
+        bool operator==(const Glyph&) const = default;
+    };
+
+    explicit PictureArea(QWidget* parent = nullptr);
+
+    QString fontName() const { return family_; }
+    void setFontName(const QString& family);
+
+    const std::vector<Glyph>& drawing() const { return drawing_; }
+    float currentY() const { return penY_; }
+
+    float fontSize() const override { return size_; }
+    void setFontSize(float size) override;
+    float scaleWidth() const override;
+    float scaleHeight() const override;
+    float heightTwips() const override;
+    void setHeightTwips(float twips) override;
+    float currentX() const override { return penX_; }
+    void setCurrentX(float x) override { penX_ = x; }
+    void setCurrentY(float y) override { penY_ = y; }
+    void clear() override;
+    void print(char32_t c) override;
+
+signals:
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QFont fontAt(const QString& family, float size) const;
+
+    QString family_;
+    float size_;
+    float penX_ = 0;
+    float penY_ = 0;
+    std::vector<Glyph> drawing_;
+    // Character widths in points for the current font name, by size and
+    // character: a formula uses two sizes and a handful of characters.
+    QHash<quint64, float> widths_;
+};
+
+} // namespace tarvi

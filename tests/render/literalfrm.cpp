@@ -1,0 +1,86 @@
+#include "tests/render/literalfrm.h"
+
+#include "render/pintafrm.h"
+
+#include <cmath>
+
+namespace tarvi::testkit {
+
+void PintaFrmLiteral(DrawingArea& area, float x, float& y, std::u32string_view text)
+{
+    const float S = area.fontSize();
+    const FrmMetrics m(S, area.scaleWidth());
+    const float y0 = y;
+    bool raised = false;
+    bool lowered = false;
+    bool plain = true;
+    // An area that refuses to grow would make the restarts endless; from then
+    // on the text is drawn as far as it goes.
+    bool canGrow = true;
+
+    const auto applyStyle = [&] {
+        area.setFontSize(plain ? S : m.small);
+        area.setCurrentY(y);
+        if (raised)
+            area.setCurrentY(y - m.raise);
+        if (lowered)
+            area.setCurrentY(y + m.lower);
+    };
+    const auto endRun = [&] {
+        raised = lowered = false;
+        plain = true;
+        applyStyle();
+    };
+
+    // Passes: each starts from the first character; one that finds the lines
+    // do not fit grows the area, clears it and gives way to the next.
+    for (bool passDone = false; !passDone;) {
+        passDone = true;
+        area.setCurrentX(x);
+        area.setCurrentY(y);
+        int depth = 0;
+        char32_t prev = U' ';
+        raised = lowered = false;
+        for (const char32_t c : text) {
+            plain = !(raised || lowered);
+            applyStyle();
+            if (c == U'^') {
+                raised = true;
+            } else if (c == U'_') {
+                lowered = true;
+            } else if (c == U'(') {
+                depth = depth + 1;
+                if (!(prev == U'^' || prev == U'_'))
+                    area.print(c);
+            } else if (c == U')') {
+                depth = depth - 1;
+                if (depth == 0 && !plain)
+                    endRun();
+                else
+                    area.print(c);
+            } else {
+                if (!(c >= U'0' && c <= U'9') && depth == 0 && !plain)
+                    endRun();
+                area.print(c);
+            }
+            prev = c;
+            if (area.currentX() > m.wrapAt && plain) {
+                area.setCurrentX(x);
+                y = y + m.lineAdvance;
+                area.setCurrentY(y);
+            }
+            if (canGrow && area.scaleHeight() - y < S) {
+                const float before = area.scaleHeight();
+                area.setHeightTwips(std::floor(area.heightTwips() + m.growth));
+                canGrow = area.scaleHeight() > before;
+                area.clear();
+                y = y0;
+                passDone = false;
+                break;
+            }
+        }
+    }
+    area.setFontSize(S);
+}
+
+} // namespace tarvi::testkit
