@@ -1,5 +1,6 @@
 #include "about/programicon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -8,6 +9,31 @@ namespace tarvi {
 namespace {
 
 const QString kIconResource = QStringLiteral(":/tarvi/icons/tarvi.svg");
+
+// Draws the icon only at the sizes that are asked for, when they are asked
+// for: its digits make every drawing cost a text layout.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(kIconResource).render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+
+    // The sizes a window manager is offered; it scales them for other uses.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32), QSize(64, 64)}; }
+
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
 
 } // namespace
 
@@ -25,12 +51,6 @@ QPixmap programPixmap(int side, qreal devicePixelRatio)
     return pixmap;
 }
 
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(programPixmap(side));
-    return icon;
-}
+QIcon programIcon() { return QIcon(new ProgramIconEngine); }
 
 } // namespace tarvi

@@ -8,18 +8,21 @@
 #include "platform/systemstart.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tarvi::version::kAppTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(tarvi::version::kText));
-    QApplication::setWindowIcon(tarvi::programIcon()); // every window of the program carries it
     tarvi::platform::installFontSubstitutions();
 
     tarvi::platform::QtMessageService messages;
     tarvi::platform::SystemStarter starter;
     tarvi::FTarvi window({messages, starter});
     window.show();
+    // Drawing the icon from its SVG can wait until the window is up; every
+    // window of the program carries it from then on.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(tarvi::programIcon()); });
     return QApplication::exec();
 }
