@@ -10,7 +10,7 @@ using namespace tarvi;
 
 // A window state with several panels solved, one left empty (VR), and an
 // expansion; the block in the locale's code page, as appended to the file.
-TEST(CaseFile, BlockBytesAppendedAfterWhatTheFileHad)
+TEST(CaseFile, BlockBytesAppendedAfterWhatTheFileHadAndFailures)
 {
     std::array<PanelTexts, kKinds> panels;
     panels[index(FormulaKind::V)] = {" 5 ", "3  ", {}, "60"};
@@ -37,11 +37,8 @@ TEST(CaseFile, BlockBytesAppendedAfterWhatTheFileHad)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "earlier\r\nlines without a final break" + block + block);
-}
 
-TEST(CaseFile, FailuresNameTheFileAndTheReason)
-{
-    testkit::TempWorkDir work;
+    // Failures name the file and the reason.
     const platform::FsResult full = appendCaseBlock("/dev/full", "x");
     EXPECT_EQ(full.error, platform::FsError::NoSpace);
     EXPECT_EQ(appendFailureText("/dev/full", full),

@@ -8,11 +8,9 @@
 
 using namespace tarvi;
 
-namespace {
-
 const platform::Separators kC{".", ","};
 
-Listing list(FormulaKind kind, std::string m, std::string n = {}, std::vector<std::string> multiplicities = {})
+static Listing list(FormulaKind kind, std::string m, std::string n = {}, std::vector<std::string> multiplicities = {})
 {
     return ListingFor(kind, {std::move(m), std::move(n), std::move(multiplicities)}, kC);
 }
@@ -20,7 +18,7 @@ Listing list(FormulaKind kind, std::string m, std::string n = {}, std::vector<st
 // Checks one listing against what the panel counted: the letters line, then as
 // many entries " k) word" as the count, strictly increasing in the alphabet's
 // order (hence distinct), each of the right length and made of the right letters.
-void checkListing(FormulaKind kind, int n, const std::string& letters, const Listing& listing)
+static void checkListing(FormulaKind kind, int n, const std::string& letters, const Listing& listing)
 {
     SCOPED_TRACE(std::string(NomsFormula[index(kind)]) + " [" + letters + "] " + std::to_string(n));
     ASSERT_EQ(listing.status, Listing::Status::Listed);
@@ -42,26 +40,26 @@ void checkListing(FormulaKind kind, int n, const std::string& letters, const Lis
             word.push_back(Alfabet.find(letter));
         }
         ASSERT_EQ(word.size(), usesAll ? letters.size() : static_cast<std::size_t>(n)) << text[k];
-        if (k > 1)
-            ASSERT_LT(previous, word) << text[k];
+        ASSERT_TRUE(k == 1 || previous < word) << text[k];
         previous = word;
-        if (kind == FormulaKind::C || kind == FormulaKind::CR)
+        const bool repeats = kind == FormulaKind::VR || kind == FormulaKind::CR;
+        if (kind == FormulaKind::C || kind == FormulaKind::CR) {
             ASSERT_TRUE(std::is_sorted(word.begin(), word.end())) << text[k];
+        }
         std::sort(word.begin(), word.end());
         // Each letter at most as often as it is offered; P and PR use all.
-        if (kind != FormulaKind::VR && kind != FormulaKind::CR)
-            ASSERT_TRUE(usesAll ? word == offered : std::includes(offered.begin(), offered.end(), word.begin(), word.end()))
-                << text[k];
+        ASSERT_TRUE(repeats || (usesAll ? word == offered
+                                        : std::includes(offered.begin(), offered.end(), word.begin(), word.end())))
+            << text[k];
     }
 }
 
 // Checks PR for every list of at most nine positive parts adding up to at most
 // 52 whose multinomial count is listable (appending a part never lowers it).
-int checkListablePartitions(std::vector<std::string>& parts, const std::string& letters, long long count)
+static void checkListablePartitions(std::vector<std::string>& parts, const std::string& letters, long long count)
 {
     const int m = static_cast<int>(letters.size());
     checkListing(FormulaKind::PR, m, letters, list(FormulaKind::PR, std::to_string(m), {}, parts));
-    int cases = 1;
     for (int part = 1; parts.size() < 9 && m + part <= 52; ++part) {
         long long next = count; // count * C(m + part, part), exact at every step
         for (int i = 1; i <= part && next <= kMostListed; ++i)
@@ -69,13 +67,11 @@ int checkListablePartitions(std::vector<std::string>& parts, const std::string& 
         if (next > kMostListed)
             break;
         parts.push_back(std::to_string(part));
-        cases += checkListablePartitions(parts, letters + std::string(part, Alfabet[parts.size() - 1]), next);
+        checkListablePartitions(parts, letters + std::string(part, Alfabet[parts.size() - 1]), next);
         parts.pop_back();
     }
-    return cases;
 }
 
-} // namespace
 
 TEST(Listing, ExactTextAndTheCasesNotListed)
 {
@@ -89,7 +85,6 @@ TEST(Listing, ExactTextAndTheCasesNotListed)
     // Counts of 1 whose letters the alphabet cannot name.
     EXPECT_EQ(list(FormulaKind::C, "53", "53").status, Listing::Status::TooManyLetters);
     EXPECT_EQ(list(FormulaKind::V, "30000", "0").status, Listing::Status::TooManyLetters);
-    EXPECT_EQ(list(FormulaKind::V, "4", "5").evaluation.title, "V  Error");
     EXPECT_EQ(list(FormulaKind::PR, "5", {}, {"2", "1", "1"}).status, Listing::Status::Rejected);
     // The subsets themselves: none below n = 1 (no endless recursion), and a refusal
     // of too many before building them.
@@ -102,20 +97,16 @@ TEST(Listing, ExactTextAndTheCasesNotListed)
 // right words.
 TEST(Listing, EveryListableCaseListsExactlyWhatWasCounted)
 {
-    int cases = 0;
     for (FormulaKind kind : {FormulaKind::V, FormulaKind::VR, FormulaKind::C, FormulaKind::CR, FormulaKind::P})
         for (int m = 0; m <= 52; ++m)
             for (int n = 0; n <= (kind == FormulaKind::P ? 0 : 200); ++n) {
                 const Listing listing = list(kind, std::to_string(m), kind == FormulaKind::P ? "" : std::to_string(n));
-                if (listing.status == Listing::Status::Listed) {
+                if (listing.status == Listing::Status::Listed)
                     checkListing(kind, n, std::string(Alfabet.substr(0, m)), listing);
-                    ++cases;
-                } else {
+                else
                     ASSERT_TRUE(!listing.evaluation.ok || std::stoll(listing.evaluation.result) > kMostListed)
                         << m << " " << n;
-                }
             }
     std::vector<std::string> parts;
-    cases += checkListablePartitions(parts, "", 1);
-    EXPECT_GT(cases, 1500); // the sweep really ran
+    checkListablePartitions(parts, "", 1);
 }

@@ -4,22 +4,19 @@
 
 using namespace tarvi;
 
-namespace {
-
 const platform::Separators kC{".", ","};
 
-std::string summary(const std::vector<std::string>& entries, const platform::Separators& separators = kC)
+static std::string summary(const std::vector<std::string>& entries, const platform::Separators& separators = kC)
 {
     MultiplicityList list;
     list.assign(entries);
     return list.summary(separators);
 }
 
-} // namespace
 
 // Entering appends, or replaces the picked entry; an empty text changes nothing,
 // not even the pick. Deletion is offered only for a picked entry. Both unpick.
-TEST(MultiplicityList, AddReplaceAndDelete)
+TEST(MultiplicityList, AddReplaceDeleteAndSummary)
 {
     MultiplicityList list;
     list.assign({"2", "3", "1"});
@@ -44,11 +41,8 @@ TEST(MultiplicityList, AddReplaceAndDelete)
     EXPECT_FALSE(list.deletionCandidate());
     list.enter("1"); // appended, not written past the end
     EXPECT_EQ(list.summary(kC), "5,1=6");
-}
 
-// A question mark when the sum is not a whole 16-bit number.
-TEST(MultiplicityList, Summary)
-{
+    // A question mark when the sum is not a whole 16-bit number.
     EXPECT_EQ(summary({"2", "x", "1"}), "2,x,1=?");
     EXPECT_EQ(summary({"32767", "1"}) + " " + summary({"32767", "1", "-1"}), "32767,1=? 32767,1,-1=?");
     EXPECT_EQ(summary({"32766", "1"}), "32766,1=32767");

