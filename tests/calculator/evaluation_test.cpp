@@ -1,137 +1,92 @@
 #include "calculator/core/evaluation.h"
 
-#include "tests/calculator/exact.h"
-
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
 
 using namespace tarvi;
-using tarvi::testkit::Exact;
+using enum FormulaKind;
 
-namespace {
-
-const platform::Separators kC{".", ","};
-
-Evaluation eval(FormulaKind kind, std::string m, std::string n = {}, std::vector<std::string> list = {})
+static std::string shown(FormulaKind kind, const PanelInputs& inputs)
 {
     Multiplicitats record;
-    return Calcula(kind, {std::move(m), std::move(n), std::move(list)}, kC, record);
+    const Evaluation e = Calcula(kind, inputs, {".", ","}, record);
+    return e.ok ? e.result : e.title + " | " + e.message;
 }
 
-std::string shown(const Evaluation& e) { return e.ok ? e.result : e.title + " | " + e.message; }
+static std::string error(FormulaKind kind) { return ErrorTitle(kind) + " | " + ErrorMessage(kind); }
 
-// What the panel must show for an exact count: its digits up to 2147483647,
-// otherwise the kind's error.
-std::string expected(FormulaKind kind, Exact count)
+// Exact counts, held at kPast once above the 32-bit limit (they only grow from
+// there), so that every product fits in 64 bits.
+using Count = unsigned long long;
+constexpr Count kPast = 2147483648;
+static Count times(Count a, Count b) { return std::min(a * b, kPast); }
+static Count binomial(int m, int n) // C(m - n + i, i) for i = 1..n, exact at every step
 {
-    if (count > Exact(2147483647))
-        return ErrorTitle(kind) + " | " + ErrorMessage(kind);
-    return std::to_string(static_cast<long long>(count));
+    Count result = n >= 0 && n <= m;
+    for (int i = 1; i <= n && result < kPast; ++i)
+        result = result * Count(m - n + i) / Count(i);
+    return std::min(result, kPast);
 }
 
-void compositions(int left, int maxParts, std::vector<int>& parts, const auto& visit)
+// What the panel must show for an exact count: its digits, or past the limit the kind's error.
+static std::string expected(FormulaKind kind, Count count)
 {
-    if (left == 0)
-        visit(parts);
-    if (static_cast<int>(parts.size()) == maxParts)
-        return;
-    for (int part = 1; part <= left; ++part) {
-        parts.push_back(part);
-        compositions(left - part, maxParts, parts, visit);
+    return count < kPast ? std::to_string(count) : error(kind);
+}
+
+// Checks PR for this list of parts adding up to total, then for every list it
+// starts, up to four parts adding up to at most 20.
+static void checkCompositions(std::vector<std::string>& parts, int total, Count count)
+{
+    EXPECT_EQ(shown(PR, {std::to_string(total), {}, parts}), expected(PR, count));
+    for (int part = 1; total + part <= 20 && parts.size() < 4; ++part) {
+        parts.push_back(std::to_string(part));
+        checkCompositions(parts, total + part, times(count, binomial(total + part, part)));
         parts.pop_back();
     }
 }
 
-} // namespace
-
-TEST(Evaluation, ErrorBoxesCarryTheKindsTitleAndMessage)
+TEST(Evaluation, ErrorBoxesAndTheLimitsOfThe32BitCount)
 {
-    EXPECT_EQ(shown(eval(FormulaKind::V, "4", "5")), "V  Error | sólo enteros positivos\r\n y  m>n");
-    EXPECT_EQ(shown(eval(FormulaKind::VR, "2", "31")), "VR  Error | sólo enteros positivos");
-    EXPECT_EQ(shown(eval(FormulaKind::P, "13")), "P  Error | sólo enteros positivos");
-    EXPECT_EQ(shown(eval(FormulaKind::PR, "7", {}, {"2", "3", "1"})),
+    EXPECT_EQ(shown(V, {"4", "5", {}}), "V  Error | sólo enteros positivos\r\n y  m>n");
+    EXPECT_EQ(shown(VR, {"2", "31", {}}), "VR  Error | sólo enteros positivos");
+    EXPECT_EQ(shown(P, {"13", {}, {}}), "P  Error | sólo enteros positivos");
+    EXPECT_EQ(shown(P, {" 12 ", {}, {}}), "479001600");
+    EXPECT_EQ(shown(PR, {"7", {}, {"2", "3", "1"}}),
               "PR  Error | m,n1..nk deben ser enteros positivos\r\n y  n1+..+nk = m");
-    EXPECT_EQ(shown(eval(FormulaKind::C, "34", "17")), "C  Error | sólo enteros positivos\r\n y  m>n");
-    EXPECT_EQ(shown(eval(FormulaKind::CR, "", "3")), "CR  Error | sólo enteros positivos");
-}
-
-TEST(Evaluation, ThePanelsEdgeCases)
-{
-    EXPECT_EQ(shown(eval(FormulaKind::V, "10", "5")), "30240");
-    EXPECT_EQ(shown(eval(FormulaKind::V, "5", "5")), "120");
-    EXPECT_EQ(shown(eval(FormulaKind::V, "5", "0")), "1");
-    EXPECT_EQ(shown(eval(FormulaKind::VR, "5", "3")), "125");
-    EXPECT_EQ(shown(eval(FormulaKind::VR, "0", "0")), "1");
-    EXPECT_EQ(shown(eval(FormulaKind::P, "12")), "479001600");
-    EXPECT_EQ(shown(eval(FormulaKind::P, "0")), "1");
-    EXPECT_EQ(shown(eval(FormulaKind::PR, "6", {}, {"2", "3", "1"})), "60");
-    EXPECT_EQ(shown(eval(FormulaKind::PR, "0")), "1");
-    EXPECT_EQ(shown(eval(FormulaKind::C, "33", "16")), "1166803110");
-    EXPECT_EQ(shown(eval(FormulaKind::CR, "5", "3")), "35");
-    EXPECT_EQ(shown(eval(FormulaKind::CR, "5", "0")), "1");
-    EXPECT_EQ(shown(eval(FormulaKind::CR, "0", "3")), "0");
-    EXPECT_EQ(shown(eval(FormulaKind::P, " 5 ")), "120");
-}
-
-TEST(Evaluation, RejectedInputs)
-{
-    // The double range is left before any division: C(171,171) = 1 and
-    // C(200,199) = 200 cannot be shown.
-    EXPECT_FALSE(eval(FormulaKind::C, "171", "171").ok);
-    EXPECT_FALSE(eval(FormulaKind::C, "200", "199").ok);
-    EXPECT_FALSE(eval(FormulaKind::V, "32767", "100").ok);
-    EXPECT_FALSE(eval(FormulaKind::CR, "2", "171").ok);
-    // Negative inputs would give meaningless counts.
-    EXPECT_FALSE(eval(FormulaKind::P, "-3").ok);
-    EXPECT_FALSE(eval(FormulaKind::VR, "-2", "2").ok);
-    EXPECT_FALSE(eval(FormulaKind::CR, "3", "-1").ok);
-    EXPECT_FALSE(eval(FormulaKind::V, "abc", "1").ok);
-    EXPECT_FALSE(eval(FormulaKind::V, "40000", "1").ok);
-    EXPECT_FALSE(eval(FormulaKind::PR, "3", {}, {"2", "x"}).ok);
-    EXPECT_FALSE(eval(FormulaKind::PR, "3", {}, {"3", "0"}).ok);
-    EXPECT_FALSE(eval(FormulaKind::PR, "10", {}, std::vector<std::string>(10, "1")).ok);
-    EXPECT_EQ(shown(eval(FormulaKind::PR, "9", {}, std::vector<std::string>(9, "1"))), "362880");
-}
-
-TEST(Evaluation, PrKeepsWhatItReadBeforeAFailure)
-{
-    Multiplicitats record;
-    Calcula(FormulaKind::PR, {"3", {}, {"2", "x", "1"}}, kC, record);
-    EXPECT_EQ(record.k, 3);
-    EXPECT_EQ(record.n(1), 2);
+    EXPECT_EQ(shown(C, {"34", "17", {}}), "C  Error | sólo enteros positivos\r\n y  m>n");
+    EXPECT_EQ(shown(C, {"33", "16", {}}), "1166803110");
+    EXPECT_EQ(shown(CR, {"", "3", {}}), "CR  Error | sólo enteros positivos");
+    EXPECT_EQ(shown(PR, {"9", {}, std::vector<std::string>(9, "1")}), "362880");
+    // Past the double range before any division (C(171,171) = 1 is refused), negative,
+    // not numbers, past 16 bits, or PR lists with a bad part or more than nine parts.
+    for (const auto& [kind, inputs] : std::vector<std::pair<FormulaKind, PanelInputs>>{
+             {C, {"171", "171", {}}}, {C, {"200", "199", {}}}, {V, {"32767", "100", {}}}, {CR, {"2", "171", {}}},
+             {P, {"-3", {}, {}}}, {VR, {"-2", "2", {}}}, {CR, {"3", "-1", {}}}, {V, {"abc", "1", {}}},
+             {V, {"40000", "1", {}}}, {PR, {"3", {}, {"2", "x"}}}, {PR, {"3", {}, {"3", "0"}}},
+             {PR, {"10", {}, std::vector<std::string>(10, "1")}}})
+        EXPECT_EQ(shown(kind, inputs), error(kind)) << inputs.m << "," << inputs.n;
 }
 
 // Every count the panels show agrees with exact integer arithmetic.
 TEST(Evaluation, AgreesWithExactArithmetic)
 {
-    using testkit::exactBinomial;
-    for (int m = 0; m <= 60; ++m) {
+    Count factorial = 1;
+    for (int m = 0; m <= 60; ++m, factorial = times(factorial, m)) {
         const std::string ms = std::to_string(m);
-        EXPECT_EQ(shown(eval(FormulaKind::P, ms)), expected(FormulaKind::P, testkit::exactVariations(m, m)));
-        for (int n = 0; n <= 60; ++n) {
+        EXPECT_EQ(shown(P, {ms, {}, {}}), expected(P, factorial));
+        Count power = 1, variations = 1; // m^n and m (m - 1) ... (m - n + 1)
+        for (int n = 0; n <= 60; power = times(power, m), variations = times(variations, std::max(m - n, 0)), ++n) {
             const std::string ns = std::to_string(n);
             SCOPED_TRACE(ms + "," + ns);
-            EXPECT_EQ(shown(eval(FormulaKind::VR, ms, ns)), expected(FormulaKind::VR, testkit::exactPower(m, n)));
-            const Exact cr = n == 0 ? 1 : m == 0 ? 0 : exactBinomial(m + n - 1, n);
-            EXPECT_EQ(shown(eval(FormulaKind::CR, ms, ns)), expected(FormulaKind::CR, cr));
-            if (n > m) {
-                EXPECT_FALSE(eval(FormulaKind::V, ms, ns).ok);
-                EXPECT_FALSE(eval(FormulaKind::C, ms, ns).ok);
-                continue;
-            }
-            EXPECT_EQ(shown(eval(FormulaKind::V, ms, ns)), expected(FormulaKind::V, testkit::exactVariations(m, n)));
-            EXPECT_EQ(shown(eval(FormulaKind::C, ms, ns)), expected(FormulaKind::C, exactBinomial(m, n)));
+            EXPECT_EQ(shown(VR, {ms, ns, {}}), expected(VR, power));
+            EXPECT_EQ(shown(CR, {ms, ns, {}}), expected(CR, n == 0 ? 1 : binomial(m + n - 1, n)));
+            EXPECT_EQ(shown(V, {ms, ns, {}}), n > m ? error(V) : expected(V, variations));
+            EXPECT_EQ(shown(C, {ms, ns, {}}), n > m ? error(C) : expected(C, binomial(m, n)));
         }
     }
-
-    std::vector<int> parts;
-    for (int m = 0; m <= 20; ++m)
-        compositions(m, 4, parts, [&](const std::vector<int>& list) {
-            std::vector<std::string> texts;
-            for (int part : list)
-                texts.push_back(std::to_string(part));
-            EXPECT_EQ(shown(eval(FormulaKind::PR, std::to_string(m), {}, texts)),
-                      expected(FormulaKind::PR, testkit::exactMultinomial(list)));
-        });
+    std::vector<std::string> parts;
+    checkCompositions(parts, 0, 1);
 }

@@ -4,87 +4,47 @@
 
 using namespace tarvi;
 
-namespace {
-
 const platform::Separators kC{".", ","};
 
-MultiplicityList listOf(std::initializer_list<const char*> texts)
+static std::string summary(const std::vector<std::string>& entries, const platform::Separators& separators = kC)
 {
     MultiplicityList list;
-    for (const char* text : texts)
-        list.enter(text);
-    return list;
+    list.assign(entries);
+    return list.summary(separators);
 }
 
-} // namespace
 
-TEST(MultiplicityList, EnterAppendsOrReplacesThePickedEntryAndUnpicks)
+// Entering appends, or replaces the picked entry; an empty text changes nothing,
+// not even the pick. Deletion is offered only for a picked entry. Both unpick.
+TEST(MultiplicityList, AddReplaceDeleteAndSummary)
 {
-    MultiplicityList list = listOf({"2", "3", "1"});
-    EXPECT_EQ(list.entries(), (std::vector<std::string>{"2", "3", "1"}));
-    EXPECT_EQ(list.summary(kC), "2,3,1=6");
-    EXPECT_EQ(list.IndexNi(), -1);
-
+    MultiplicityList list;
+    list.assign({"2", "3", "1"});
     list.pick(1);
-    EXPECT_EQ(list.IndexNi(), 1);
     EXPECT_TRUE(list.enter("4"));
-    EXPECT_EQ(list.summary(kC), "2,4,1=7");
-    EXPECT_EQ(list.IndexNi(), -1);
-
-    // An empty text changes nothing, not even the pick.
+    EXPECT_EQ(list.summary(kC) + " " + std::to_string(list.IndexNi()), "2,4,1=7 -1");
     list.pick(0);
     EXPECT_FALSE(list.enter(""));
     EXPECT_EQ(list.IndexNi(), 0);
-    EXPECT_EQ(list.summary(kC), "2,4,1=7");
-}
-
-TEST(MultiplicityList, DeletionIsOfferedOnlyForAPickedEntryAndAlwaysUnpicks)
-{
-    MultiplicityList list = listOf({"2", "4", "1"});
-    EXPECT_FALSE(list.deletionCandidate());
 
     list.pick(1);
     ASSERT_EQ(list.deletionCandidate(), "4");
     list.answerDeletion(false);
-    EXPECT_EQ(list.summary(kC), "2,4,1=7");
     EXPECT_FALSE(list.deletionCandidate());
-
     list.pick(1);
     list.answerDeletion(true);
-    EXPECT_EQ(list.summary(kC), "2,1=3");
-    EXPECT_EQ(list.IndexNi(), -1);
+    EXPECT_EQ(list.summary(kC) + " " + std::to_string(list.IndexNi()), "2,1=3 -1");
 
-    list.pick(0);
-    list.answerDeletion(true);
-    list.pick(0);
-    list.answerDeletion(true);
-    EXPECT_EQ(list.summary(kC), "=0");
-}
-
-TEST(MultiplicityList, APickThatNoLongerDesignatesAnEntryCountsAsNone)
-{
-    MultiplicityList list = listOf({"2", "3", "1"});
-    list.pick(2);
-    list.assign({"5", "5"});
-    EXPECT_EQ(list.IndexNi(), -1);
+    // A pick that no longer designates an entry counts as none.
+    list.pick(1);
+    list.assign({"5"});
     EXPECT_FALSE(list.deletionCandidate());
     list.enter("1"); // appended, not written past the end
-    EXPECT_EQ(list.summary(kC), "5,5,1=11");
+    EXPECT_EQ(list.summary(kC), "5,1=6");
 
-    list.pick(7);
-    EXPECT_EQ(list.IndexNi(), -1);
-    list.pick(-3);
-    EXPECT_EQ(list.IndexNi(), -1);
-}
-
-TEST(MultiplicityList, SummaryShowsAQuestionMarkWhenTheSumIsNotAWholeSixteenBitNumber)
-{
-    EXPECT_EQ(listOf({"2", "x", "1"}).summary(kC), "2,x,1=?");
-    EXPECT_EQ(listOf({" 2", "1e1"}).summary(kC), " 2,1e1=12"); // as the user wrote them
-    EXPECT_EQ(listOf({"32767", "1"}).summary(kC), "32767,1=?");
-    EXPECT_EQ(listOf({"32767", "1", "-1"}).summary(kC), "32767,1,-1=?");
-    EXPECT_EQ(listOf({"32766", "1"}).summary(kC), "32766,1=32767");
-    EXPECT_EQ(listOf({"-5", "2"}).summary(kC), "-5,2=-3");
-    EXPECT_EQ(listOf({"99999"}).summary(kC), "99999=?");
-    EXPECT_EQ(listOf({"1,5"}).summary({",", "."}), "1,5=2"); // the locale's decimal comma
+    // A question mark when the sum is not a whole 16-bit number.
+    EXPECT_EQ(summary({"2", "x", "1"}), "2,x,1=?");
+    EXPECT_EQ(summary({"32767", "1"}) + " " + summary({"32767", "1", "-1"}), "32767,1=? 32767,1,-1=?");
+    EXPECT_EQ(summary({"32766", "1"}), "32766,1=32767");
+    EXPECT_EQ(summary({"1,5"}, {",", "."}), "1,5=2"); // the locale's decimal comma
 }
