@@ -8,24 +8,14 @@
 #include "tests/support/fakes.h"
 #include "tests/support/workdir.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace tarvi;
 
-namespace {
-
-QStringList entries(const QListWidget* list)
+static QStringList entries(const QListWidget* list)
 {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
@@ -33,7 +23,7 @@ QStringList entries(const QListWidget* list)
     return texts;
 }
 
-void click(QListWidget* list, const QString& text, bool twice = false)
+static void click(QListWidget* list, const QString& text, bool twice = false)
 {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     ASSERT_FALSE(found.isEmpty()) << text.toStdString();
@@ -44,7 +34,7 @@ void click(QListWidget* list, const QString& text, bool twice = false)
 }
 
 // Types a text in place of what the box held, then presses `key`.
-void type(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_unknown)
+static void type(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_unknown)
 {
     box->clear();
     QTest::keyClicks(box, text);
@@ -66,13 +56,13 @@ protected:
     {
         Idioma = 2;
         QDir(work.path()).mkpath("Data/Sub");
-        for (const char* name : {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden"})
+        for (const char* name : {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden.txt"})
             QFile(work.file(name)).open(QIODevice::WriteOnly);
     }
 
     // Runs one dialog on Data; the script drives the open window through its
     // widgets and must end it.
-    QString run(std::int16_t mode, const QString& patterns, const std::function<void(DFtxs&)>& script)
+    template <class Script> QString run(std::int16_t mode, const QString& patterns, const Script& script)
     {
         QTimer::singleShot(0, [&script] {
             auto* window = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
@@ -86,8 +76,6 @@ protected:
         return TriaFtx(services, mode, folder, patterns);
     }
 };
-
-} // namespace
 
 TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 {
@@ -156,22 +144,24 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
     EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text, "File not found|" + data + "/missing.txt");
     EXPECT_EQ(run(0, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }), data + "/*.txt");
     // Back and back again swap the last two folders; a double click opens.
-    EXPECT_EQ(run(0, "*.txt", [&](DFtxs& w) {
+    EXPECT_EQ(run(0, "*.*", [&](DFtxs& w) {
                   click(w.LDirs, "Sub", true);
                   w.BtRere->click();
-                  EXPECT_EQ(w.LDirs->path(), data);
                   w.BtRere->click();
                   EXPECT_EQ(w.LDirs->path(), data + "/Sub");
                   w.BtRere->click();
-                  EXPECT_EQ(entries(w.LFtxs), QStringList({"notes.TXT", "old.txt"}));
+                  EXPECT_EQ(entries(w.LFtxs), QStringList({"notes.TXT", "old.txt", "other.doc", "README"}));
                   click(w.LFtxs, "old.txt", true);
               }),
               data + "/old.txt");
 }
 
-TEST_F(Dialog, NewFolderWithEnterBlankEnterAndEsc)
+// New folder: blank Enter keeps the box, Esc closes only the box; Delete asks
+// first, and No keeps the file.
+TEST_F(Dialog, NewFolderAndDelete)
 {
-    run(1, "*.*", [&](DFtxs& w) {
+    messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
+    run(0, "*.*", [&](DFtxs& w) {
         w.BtNova->click();
         type(w.IdNova, "   ", Qt::Key_Return);
         EXPECT_TRUE(w.IdNova->isVisible()) << "blank Enter leaves the box open";
@@ -183,18 +173,8 @@ TEST_F(Dialog, NewFolderWithEnterBlankEnterAndEsc)
         type(w.IdNova, "Never", Qt::Key_Escape);
         EXPECT_TRUE(w.IdNova->isHidden());
         QTest::keyClick(&w, Qt::Key_Escape);
-        EXPECT_TRUE(w.isVisible()) << "Esc closes only the box: it is no Cancel";
-        w.reject();
-    });
-    EXPECT_FALSE(QFileInfo::exists(data + "/Never"));
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "No se puede crear la carpeta:\r\n" + data + "/Sub\r\nya existe");
-}
+        EXPECT_TRUE(w.isVisible()) << "Esc is no Cancel";
 
-TEST_F(Dialog, DeleteAsksFirst)
-{
-    messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
-    run(0, "*.*", [&](DFtxs& w) {
         click(w.LFtxs, "old.txt");
         QTest::keyClick(w.LFtxs, Qt::Key_Delete);
         EXPECT_TRUE(QFile::exists(data + "/old.txt"));
@@ -202,8 +182,10 @@ TEST_F(Dialog, DeleteAsksFirst)
         EXPECT_FALSE(entries(w.LFtxs).contains("old.txt"));
         w.reject();
     });
+    EXPECT_FALSE(QFileInfo::exists(data + "/Never"));
     EXPECT_FALSE(QFile::exists(data + "/old.txt"));
-    ASSERT_EQ(messages.boxes.size(), 2u);
-    EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text, "Erase file?|" + data + "/old.txt");
-    EXPECT_EQ(messages.boxes[1].buttons, platform::MessageButtons::YesNo);
+    ASSERT_EQ(messages.boxes.size(), 3u);
+    EXPECT_EQ(messages.boxes[0].text, "No se puede crear la carpeta:\r\n" + data + "/Sub\r\nya existe");
+    EXPECT_EQ(messages.boxes[2].title + "|" + messages.boxes[2].text, "Erase file?|" + data + "/old.txt");
+    EXPECT_EQ(messages.boxes[2].buttons, platform::MessageButtons::YesNo);
 }
