@@ -16,14 +16,13 @@ float FakeArea::widthFactor(char32_t c)
         return 0.5f;
     switch (c) {
     case U' ':
+    case U'.':
         return 0.25f;
     case U'(':
     case U')':
         return 0.3f;
     case U'+':
         return 0.58f;
-    case U'.':
-        return 0.25f;
     case U'm':
     case U'w':
         return 0.8f;
