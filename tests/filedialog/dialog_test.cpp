@@ -51,6 +51,7 @@ protected:
     testkit::FakeStarter starter;
     platform::Services services{messages, starter};
     QString data = work.file("Data");
+    QString startedIn; // the caller's folder after the last dialog
 
     void SetUp() override
     {
@@ -62,7 +63,8 @@ protected:
 
     // Runs one dialog on Data; the script drives the open window through its
     // widgets and must end it.
-    template <class Script> QString run(std::int16_t mode, const QString& patterns, const Script& script)
+    template <class Script>
+    QString run(std::int16_t mode, const QString& patterns, const Script& script, QString folder = {})
     {
         QTimer::singleShot(0, [&script] {
             auto* window = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
@@ -72,8 +74,11 @@ protected:
             if (window->isVisible())
                 window->reject();
         });
-        QString folder = data;
-        return TriaFtx(services, mode, folder, patterns);
+        if (folder.isEmpty())
+            folder = data;
+        const QString chosen = TriaFtx(services, mode, folder, patterns);
+        startedIn = folder;
+        return chosen;
     }
 };
 
@@ -118,8 +123,11 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
                   EXPECT_TRUE(w.isVisible()) << "an empty name does nothing";
                   type(w.IdNom, data + "/Sub", Qt::Key_Return);
                   EXPECT_EQ(w.LDirs->path(), data + "/Sub");
+                  w.BtAm->click();
+                  EXPECT_EQ(w.LDirs->path(), data);
                   type(w.IdNom, "/", Qt::Key_Return);
-                  EXPECT_EQ(w.LDirs->path(), "/");
+                  w.BtAm->click();
+                  EXPECT_EQ(w.LDirs->path(), "/") << "up at the root stays there";
                   type(w.IdNom, "a.txt");
                   w.BtOk->click();
               }),
@@ -143,6 +151,16 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "Path not found|report");
     EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text, "File not found|" + data + "/missing.txt");
     EXPECT_EQ(run(0, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }), data + "/*.txt");
+    // A starting folder that does not exist gives way to the working folder,
+    // and the caller learns which.
+    run(
+        0, "*.*",
+        [&](DFtxs& w) {
+            EXPECT_EQ(w.LDirs->path(), work.path());
+            w.close();
+        },
+        data + "/gone");
+    EXPECT_EQ(startedIn, work.path());
     // Back and back again swap the last two folders; a double click opens.
     EXPECT_EQ(run(0, "*.*", [&](DFtxs& w) {
                   click(w.LDirs, "Sub", true);

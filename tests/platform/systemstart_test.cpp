@@ -43,3 +43,18 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
     EXPECT_FALSE(starter.start("no-such-program-anywhere", WindowStyle::NormalFocus));
     EXPECT_FALSE(SystemStarter(Openers{"no-such-opener-anywhere", {}}).start("Notepad x.txt", WindowStyle::NormalFocus));
 }
+
+// The command interpreter's part: Windows names map to desktop openers, and a
+// launch file runs its one line.
+TEST(SystemStarter, PlansWindowsStyleLines)
+{
+    tarvi::testkit::TempWorkDir dir;
+    const Openers openers;
+    EXPECT_EQ(planStart("cmd.exe /c Tarvi.pdf", dir.path(), openers), (Launch{"xdg-open", {"Tarvi.pdf"}}));
+    EXPECT_EQ(planStart("command.com /c Veldra.htm", dir.path(), openers), (Launch{"gio", {"open", "Veldra.htm"}}));
+    tarvi::testkit::writeFile(dir.file("temp.bat"), "/docs/manual de uso.pdf\r\n");
+    EXPECT_EQ(planStart("temp.bat", dir.path(), openers), (Launch{"xdg-open", {"/docs/manual de uso.pdf"}}));
+    tarvi::testkit::writeFile(dir.file("temp.bat"), "sh -c true\r\n");
+    EXPECT_EQ(planStart("temp.bat", dir.path(), openers)->arguments, QStringList({"-c", "true"}));
+    EXPECT_FALSE(planStart("missing.bat", dir.path(), openers));
+}

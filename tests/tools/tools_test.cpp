@@ -150,6 +150,12 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
     ExecutaTool(0, services); // only the twelve slots can be started
     ExecutaTool(13, services);
     EXPECT_EQ(starter.starts.size(), cases.size());
+
+    // A start that fails is told, naming the tool; the program goes on.
+    starter.outcomes = {false};
+    ExecutaTool(1, services);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\"")) << messages.boxes[0].text.toStdString();
 }
 
 // ---- The editor, through its widgets, beside the main window
