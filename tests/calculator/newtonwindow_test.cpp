@@ -1,158 +1,84 @@
 #include "calculator/core/newton.h"
-#include "calculator/ftarvi.h"
-#include "platform/fonts.h"
 #include "render/picturearea.h"
-#include "tests/support/fakes.h"
+#include "tests/support/mainwindow.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <memory>
-
-#include <gtest/gtest.h>
 
 using namespace tarvi;
 
 namespace {
 
-class NewtonRow : public ::testing::Test {
+class NewtonRow : public testkit::MainWindowTest {
 protected:
-    NewtonRow()
+    void expand(const char* n)
     {
-        platform::installFontSubstitutions();
-        window = std::make_unique<FTarvi>(platform::Services{messages, starter});
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->idNb->clear();
+        type(window->idNb, n);
+        QTest::keyClick(window->idNb, Qt::Key_Return);
     }
 
-    void typeExponent(const QString& text)
+    // What the strip shows: the first character's font, then every character.
+    QString shown() const
     {
-        window->idNb->setFocus();
-        window->idNb->selectAll();
-        QTest::keyClick(window->idNb, Qt::Key_Backspace);
-        QTest::keyClicks(window->idNb, text);
-    }
-
-    QStringList coefficients() const
-    {
-        QStringList items;
-        for (int i = 0; i < window->LstC->count(); ++i)
-            items << window->LstC->itemText(i);
-        return items;
-    }
-
-    QString drawnText() const
-    {
-        QString text;
-        for (const PictureArea::Glyph& g : window->BNwt->drawing())
+        const std::vector<PictureArea::Glyph>& glyphs = window->BNwt->drawing();
+        QString text = glyphs.empty() ? "" : glyphs[0].family + " " + QString::number(glyphs[0].size) + ":";
+        for (const PictureArea::Glyph& g : glyphs)
             text += QString::fromUcs4(&g.c, 1);
         return text;
     }
-
-    // The window's height below the drawing area, in pixels.
-    int marginBelow() const
-    {
-        return window->centralWidget()->height() - (window->BNwt->y() + window->BNwt->height());
-    }
-
-    testkit::FakeMessages messages;
-    testkit::FakeStarter starter;
-    std::unique_ptr<FTarvi> window;
 };
 
-TEST_F(NewtonRow, EnterExpandsListsTheCoefficientsAndDrawsExponentsSmallAndRaised)
+TEST_F(NewtonRow, ExpandsListsTheCoefficientsAndPicksTheFontByN)
 {
-    typeExponent("3");
-    QTest::keyClick(window->idNb, Qt::Key_Return);
+    expand("3");
+    EXPECT_EQ(items(window->LstC), (QStringList{"1", "3", "3", "1"}));
+    EXPECT_EQ(shown(), "Tahoma 9.75:(a+b)3 = a3 +3a2 b+3a b2+ b3");
+    expand("10");
+    EXPECT_TRUE(shown().startsWith("Arial Narrow 9.75:(a+b)10 = a10 +10a9 b")) << shown().toStdString();
+    expand("11");
+    EXPECT_TRUE(shown().startsWith("Arial Narrow 8:")) << shown().toStdString();
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(coefficients(), (QStringList{"1", "3", "3", "1"}));
-    ASSERT_EQ(drawnText(), "(a+b)3 = a3 +3a2 b+3a b2+ b3");
-    const auto& glyphs = window->BNwt->drawing();
-    const PictureArea::Glyph& base = glyphs[0];
-    const PictureArea::Glyph& exponent = glyphs[5];
-    EXPECT_EQ(base.family, "Tahoma");
-    EXPECT_EQ(base.size, 9.75f);
-    EXPECT_EQ(base.y, 1);
-    EXPECT_LT(exponent.size, base.size);
-    EXPECT_LT(exponent.y, base.y);
-    EXPECT_EQ(window->BNwt->height(), 23); // one line fits the area as designed
 }
 
+// The window keeps its margin below the strip while the strip grows for a long
+// expansion and shrinks back when the exponent is edited.
 TEST_F(NewtonRow, ALongExpansionGrowsTheWindowAndTypingShrinksItBack)
 {
     const int areaHeight = window->BNwt->height();
-    const int clientHeight = window->centralWidget()->height();
+    const auto marginBelow = [&] { return window->centralWidget()->height() - window->BNwt->geometry().bottom(); };
     const int margin = marginBelow();
-
-    typeExponent("170");
-    window->OkNwt->click();
-    EXPECT_TRUE(messages.boxes.empty());
+    expand("170");
     EXPECT_EQ(window->LstC->count(), 171);
     EXPECT_GT(window->BNwt->height(), areaHeight * 10);
     EXPECT_EQ(marginBelow(), margin);
-    // Every line fits: the last one is at least a font size above the bottom.
-    EXPECT_GE(window->BNwt->scaleHeight() - window->BNwt->drawing().back().y, 8 - 8 * 0.2f);
     QApplication::processEvents();
-    EXPECT_GE(window->height(), window->centralWidget()->height());
     const int grownWindow = window->height();
 
     QTest::keyClick(window->idNb, Qt::Key_Backspace);
-    EXPECT_TRUE(window->BNwt->drawing().empty());
+    EXPECT_EQ(shown(), "");
     EXPECT_EQ(window->BNwt->height(), areaHeight);
-    EXPECT_EQ(window->centralWidget()->height(), clientHeight);
+    EXPECT_EQ(marginBelow(), margin);
     EXPECT_EQ(window->LstC->count(), 171); // the list stays
     QApplication::processEvents();
     EXPECT_LT(window->height(), grownWindow);
+    EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST_F(NewtonRow, EveryUnusableExponentShowsTheSameMessage)
+// From 171 on a coefficient overflows: those before it stay listed, nothing is
+// drawn, and the message is the one for an exponent that is no number.
+TEST_F(NewtonRow, UnusableExponentsShowTheMessageAndDrawNothing)
 {
-    for (const char* bad : {"0", "-1", "abc", "", "32768", "2,5e"}) {
-        typeExponent(QString::fromLatin1(bad));
-        window->OkNwt->click();
-        ASSERT_EQ(messages.boxes.size(), 1u) << bad;
-        EXPECT_EQ(messages.boxes[0].title, "Binomio de Newton");
-        EXPECT_EQ(messages.boxes[0].text, "n ha de ser un entero positivo");
-        EXPECT_EQ(messages.boxes[0].icon, platform::MessageIcon::Exclamation);
-        EXPECT_EQ(messages.boxes[0].buttons, platform::MessageButtons::Ok);
-        EXPECT_EQ(window->LstC->count(), 0) << bad;
+    for (const char* bad : {"0", "abc", "32768", "171"}) {
         messages.boxes.clear();
+        expand(bad);
+        ASSERT_EQ(messages.boxes.size(), 1u) << bad;
+        EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "Binomio de Newton|n ha de ser un entero positivo");
+        EXPECT_EQ(messages.boxes[0].icon, platform::MessageIcon::Exclamation);
+        const std::size_t kept = std::string(bad) == "171" ? expandBinomial(171).coefficients.size() : 0;
+        EXPECT_EQ(window->LstC->count(), static_cast<int>(kept)) << bad;
+        EXPECT_EQ(shown(), "");
+        EXPECT_EQ(window->BNwt->height(), 23);
     }
-}
-
-TEST_F(NewtonRow, FromN171TheCoefficientsBeforeTheOverflowStayAndNothingIsDrawn)
-{
-    typeExponent("171");
-    QTest::keyClick(window->idNb, Qt::Key_Return);
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "n ha de ser un entero positivo");
-    const NewtonExpansion partial = expandBinomial(171);
-    EXPECT_EQ(window->LstC->count(), static_cast<int>(partial.coefficients.size()));
-    EXPECT_GT(window->LstC->count(), 100);
-    EXPECT_TRUE(window->BNwt->drawing().empty());
-    EXPECT_EQ(window->BNwt->height(), 23);
-}
-
-TEST_F(NewtonRow, FontFollowsTheExponentAndASecondExpansionDrawsOverTheFirst)
-{
-    const auto drawnIn = [&](const char* n) {
-        typeExponent(QString::fromLatin1(n));
-        window->OkNwt->click();
-        const PictureArea::Glyph& g = window->BNwt->drawing().front();
-        return g.family + " " + QString::number(g.size);
-    };
-    EXPECT_EQ(drawnIn("9"), "Tahoma 9.75");
-    EXPECT_EQ(drawnIn("10"), "Arial Narrow 9.75");
-    EXPECT_EQ(drawnIn("11"), "Arial Narrow 8");
-    EXPECT_EQ(window->BNwt->fontSize(), 8);
-
-    const std::size_t once = window->BNwt->drawing().size();
-    window->OkNwt->click();
-    EXPECT_EQ(window->BNwt->drawing().size(), 2 * once);
 }
 
 } // namespace
