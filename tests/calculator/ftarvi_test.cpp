@@ -1,44 +1,39 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
+#include "calculator/twips.h"
 #include "engine/random.h"
 #include "render/picturearea.h"
 #include "tests/support/mainwindow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QPlainTextEdit>
 
 using namespace tarvi;
-using platform::MessageAnswer;
 using MainWindow = testkit::MainWindowTest;
 
-namespace {
-
-// A menu's visible entries in order, "-" for a separator, "!" after a disabled entry.
-QString entries(const QWidget* menu)
+// A menu bar or menu as text: its visible entries in order, a submenu's in
+// brackets after its caption, "-" for a separator, "!" after a disabled entry.
+static QString entries(const QWidget* menu)
 {
     QStringList found;
     for (const QAction* entry : menu->actions())
         if (entry->isVisible())
-            found << (entry->isSeparator() ? "-" : entry->text() + (entry->isEnabled() ? "" : "!"));
+            found << (entry->isSeparator() ? "-" : entry->text() + (entry->isEnabled() ? "" : "!")) +
+                         (entry->menu() ? "[" + entries(entry->menu()) + "]" : "");
     return found.join('|');
 }
 
-} // namespace
-
 TEST_F(MainWindow, HasAFixedSizeAndItsMenus)
 {
-    EXPECT_EQ(window->windowTitle(), "Combinatoria");
-    EXPECT_EQ(window->centralWidget()->size(), QSize(556, 460));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_EQ(entries(window->menuBar()), "&Archivo|&Utilidades|Info");
-    EXPECT_EQ(entries(window->Arxiu), "caso: guardar/añadir a...|Abrir...|-|Generar caso...|-|Salir");
-    EXPECT_EQ(entries(window->OpsG), "V|VR|P|PR|C|CR|Todos");
-    EXPECT_EQ(entries(window->Tools), "Edición utilidades|-"); // no Tools.rel here: every tool slot hidden
-    EXPECT_EQ(entries(window->info), "Info|Contacto...|Sobre...");
+    EXPECT_EQ(window.windowTitle(), "Combinatoria");
+    EXPECT_EQ(window.centralWidget()->size(), QSize(556, 460));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    // No Tools.rel in the working folder: every tool slot stays hidden.
+    EXPECT_EQ(entries(window.menuBar()),
+              "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|-|Salir]|"
+              "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|Sobre...]");
 }
 
 // Tab walks the panels top to bottom, left to right; every stop carries its
@@ -50,7 +45,7 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
     for (int k = 0; k < kKinds; ++k) {
         const QString at = QStringLiteral("(%1) ").arg(k) + kinds[k];
         expected << "IdM" + at + (k == index(FormulaKind::P) ? " n" : " m");
-        if (window->IdN[k])
+        if (window.IdN[k])
             expected << "IdN" + at + " n";
         if (k == index(FormulaKind::PR))
             expected << "npr PR ni";
@@ -59,128 +54,118 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
     }
     expected << "idNb Newton n" << "OkNwt Newton calcular" << "LstC Newton coeficientes";
     QStringList walked;
-    window->IdM[0]->setFocus();
+    window.IdM[0]->setFocus();
     while (walked.size() < expected.size()) {
         QWidget* focused = QApplication::focusWidget();
         // The drop-down's text field speaks for the drop-down.
-        const QWidget* stop = focused->parentWidget() == window->npr ? window->npr : focused;
+        const QWidget* stop = focused->parentWidget() == window.npr ? window.npr : focused;
         walked << stop->objectName() + " " + stop->accessibleName();
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     EXPECT_EQ(walked, expected);
-    EXPECT_EQ(window->EtNi->accessibleName() + "|" + window->BNwt->accessibleName(), "PR resumen|Newton desarrollo");
+    EXPECT_EQ(window.EtNi->accessibleName() + "|" + window.BNwt->accessibleName(), "PR resumen|Newton desarrollo");
 }
 
-TEST_F(MainWindow, EqualsShowsTheCountAnyEditEmptiesItAndARefusalShowsTheBox)
+// "=" and Enter in m ("=" for P, the next input otherwise); any change of an
+// input, typed or by the program, empties the count.
+TEST_F(MainWindow, EqualsOrEnterEvaluateAndAnyEditEmptiesTheCount)
 {
-    type(window->IdM[0], "10");
-    type(window->IdN[0], "5");
-    window->okD[0]->click();
-    EXPECT_EQ(window->IdRes[0]->text(), "30240");
-    type(window->IdM[0], "0");
-    EXPECT_EQ(window->IdRes[0]->text(), "");
-    window->IdM[0]->setText("12");
-    window->okD[0]->click();
-    EXPECT_EQ(window->IdRes[0]->text(), "95040");
-    window->IdN[0]->setText("13"); // a change by the program counts too
-    EXPECT_EQ(window->IdRes[0]->text(), "");
-    window->okD[0]->click();
+    QTest::keyClicks(window.IdM[2], "5");
+    QTest::keyClick(window.IdM[2], Qt::Key_Return);
+    EXPECT_EQ(window.IdRes[2]->text(), "120");
+    QTest::keyClicks(window.IdM[2], "1");
+    EXPECT_EQ(window.IdRes[2]->text(), "");
+    for (int kind : {0, 1, 3, 4, 5}) {
+        QTest::keyClicks(window.IdM[kind], "7");
+        QTest::keyClick(window.IdM[kind], Qt::Key_Return);
+        EXPECT_TRUE((kind == 3 ? window.npr->lineEdit() : window.IdN[kind])->hasFocus()) << kind;
+    }
+    window.IdM[0]->setText("10");
+    QTest::keyClicks(window.IdN[0], "5");
+    window.okD[0]->click();
+    EXPECT_EQ(window.IdRes[0]->text(), "30240");
+    window.IdN[0]->setText("13");
+    EXPECT_EQ(window.IdRes[0]->text(), "");
+    window.okD[0]->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].title, "V  Error");
-    EXPECT_EQ(messages.boxes[0].text, "sólo enteros positivos\r\n y  m>n");
+    EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "V  Error|sólo enteros positivos\r\n y  m>n");
     EXPECT_EQ(messages.boxes[0].icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(messages.boxes[0].buttons, platform::MessageButtons::Ok);
 }
 
-TEST_F(MainWindow, EnterInMEvaluatesPOrMovesToTheNextInput)
-{
-    type(window->IdM[2], "5");
-    QTest::keyClick(window->IdM[2], Qt::Key_Return);
-    EXPECT_EQ(window->IdRes[2]->text(), "120");
-    for (int kind : {0, 1, 3, 4, 5}) {
-        type(window->IdM[kind], "7");
-        QTest::keyClick(window->IdM[kind], Qt::Key_Return);
-        EXPECT_TRUE((kind == 3 ? window->npr->lineEdit() : window->IdN[kind])->hasFocus()) << kind;
-        EXPECT_EQ(window->IdRes[kind]->text(), "") << kind;
-    }
-}
-
-TEST_F(MainWindow, ResetEmptiesThePanelAndThePrList)
-{
-    type(window->IdM[3], "6");
-    addMultiplicities({"2", "3", "1"});
-    type(window->IdM[4], "5");
-    type(window->IdN[4], "2");
-    window->BtRst[3]->click();
-    window->BtRst[4]->click();
-    EXPECT_EQ(window->IdM[3]->text() + window->EtNi->text() + window->IdM[4]->text() + window->IdN[4]->text(), "");
-    EXPECT_EQ(window->npr->count(), 0);
-    addMultiplicities({"4"}); // the list itself went, not only its drop-down
-    EXPECT_EQ(window->EtNi->text(), "4=4");
-}
-
 // Enter adds the typed value or replaces the picked entry without a question;
-// the user emptying the field of a picked entry is asked before it goes.
-TEST_F(MainWindow, PrListAddsReplacesAndDeletesAfterAsking)
+// the user emptying the field of a picked entry is asked before it goes; reset
+// empties the list.
+TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
 {
-    QLineEdit* field = window->npr->lineEdit();
-    const auto pick = [&](int position) { // with the arrow keys; the field's text then selected
-        while (window->npr->currentIndex() != position)
-            QTest::keyClick(window->npr, window->npr->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
+    QLineEdit* field = window.npr->lineEdit();
+    const auto pick = [&](int position) { // with the arrow keys from the top; the field's text then selected
+        window.npr->setCurrentIndex(-1);
+        for (int i = 0; i <= position; ++i)
+            QTest::keyClick(window.npr, Qt::Key_Down);
         field->selectAll();
     };
+    const auto shown = [&] { return items(window.npr).join(',') + " " + window.EtNi->text(); };
     addMultiplicities({"2", "3", "1"});
     pick(1);
     EXPECT_EQ(field->text(), "3");
     addMultiplicities({"4", "2"}); // the 2 equals an entry and is still a new one
     QTest::keyClick(field, Qt::Key_Return); // an empty field adds nothing
-    EXPECT_EQ(items(window->npr), QStringList({"2", "4", "1", "2"}));
-    EXPECT_EQ(window->EtNi->text(), "2,4,1,2=9");
-    EXPECT_TRUE(messages.boxes.empty()) << "the program's own emptying of the field asks nothing";
+    EXPECT_EQ(shown(), "2,4,1,2 2,4,1,2=9");
 
-    messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    pick(1);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    pick(0);
-    pick(1);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, "5");
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace); // nothing picked: nothing asked
-    ASSERT_EQ(messages.boxes.size(), 2u);
+    messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
+    for (int i = 0; i < 2; ++i) {
+        pick(1);
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    ASSERT_EQ(messages.boxes.size(), 2u) << "the program's own emptying of the field asks nothing";
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "Confirmar eliminar|Eliminar 4?");
     EXPECT_EQ(messages.boxes[0].buttons, platform::MessageButtons::YesNo);
-    EXPECT_EQ(items(window->npr), QStringList({"2", "1", "2"}));
-    EXPECT_EQ(window->EtNi->text(), "2,1,2=5");
+    EXPECT_EQ(shown(), "2,1,2 2,1,2=5");
+
+    QTest::keyClicks(window.IdM[3], "5");
+    window.BtRst[3]->click(); // empties m and the list itself, not only its drop-down
+    EXPECT_EQ(window.IdM[3]->text() + shown(), " ");
+    addMultiplicities({"4"});
+    EXPECT_EQ(shown(), "4 4=4");
 }
 
-// "+" and the menu's entries show the case the core draws from the program's
-// generator, and its count; "Todos" draws the six panels in order.
+// "+", the panel's menu entry and "Todos" (the six panels in order) show the
+// cases the core draws from the program's generator, and their counts, which
+// for PR come from the list the window shows.
 TEST_F(MainWindow, GeneratedCasesAreTheCoresDrawsWithTheirCounts)
 {
     for (std::uint32_t seed = 1; seed <= 150; ++seed) {
-        const int kind = static_cast<int>(seed % kKinds);
-        const auto formula = static_cast<FormulaKind>(kind);
+        const int k = static_cast<int>(seed % kKinds), way = static_cast<int>(seed % 4);
         programGenerator().seed(seed);
-        seed % 4 < 2 ? window->BtGen[kind]->click() : window->OpG[kind]->trigger();
+        way < 2 ? window.BtGen[k]->click() : window.OpG[way == 2 ? k : kAllKinds]->trigger();
         Generator replay(seed);
-        const RandomCase drawn = GeneraCas(formula, replay);
-        QStringList listed;
-        for (const std::string& entry : drawn.multiplicities)
-            listed << QString::fromStdString(entry);
-        const QString n = window->IdN[kind] ? window->IdN[kind]->text() : "";
-        ASSERT_EQ(window->IdM[kind]->text() + "," + n, QString::fromStdString(drawn.m + "," + drawn.n));
-        if (formula == FormulaKind::PR) {
-            ASSERT_EQ(items(window->npr), listed);
-            ASSERT_EQ(window->EtNi->text(), listed.join(',') + "=" + window->IdM[kind]->text());
-        }
+        for (int before = 0; way == 3 && before < k; ++before)
+            GeneraCas(static_cast<FormulaKind>(before), replay);
+        const RandomCase drawn = GeneraCas(static_cast<FormulaKind>(k), replay);
         Multiplicitats record;
-        const Evaluation expected = Calcula(formula, drawn, {}, record);
-        ASSERT_EQ(window->IdRes[kind]->text().toStdString(), expected.ok ? expected.result : "");
+        const Evaluation count = Calcula(static_cast<FormulaKind>(k), drawn, {}, record);
+        const QString n = window.IdN[k] ? window.IdN[k]->text() : "";
+        ASSERT_EQ((window.IdM[k]->text() + " " + n + " " + window.IdRes[k]->text()).toStdString(),
+                  drawn.m + " " + drawn.n + " " + (count.ok ? count.result : "")) << seed;
     }
-    programGenerator().seed(99);
-    window->OpG[kAllKinds]->trigger();
-    Generator replay(99);
-    for (int kind = 0; kind < kKinds; ++kind)
-        EXPECT_EQ(window->IdM[kind]->text().toStdString(), GeneraCas(static_cast<FormulaKind>(kind), replay).m);
+}
+
+// Double-clicking a count up to fifty widens the window and lists what was
+// counted; double-clicking the list narrows the window again.
+TEST_F(MainWindow, SetListShowsCountsUpToFiftyUntilItIsDoubleClicked)
+{
+    const auto listed = [&](const char* m, const char* n) { // what the widened window lists, "-" when narrow
+        window.IdM[4]->setText(m);
+        window.IdN[4]->setText(n);
+        window.okD[4]->click();
+        QTest::mouseDClick(window.IdRes[4], Qt::LeftButton);
+        return window.centralWidget()->width() == px(10300) ? window.IdConjs->toPlainText() : "-";
+    };
+    QTest::mouseDClick(window.IdRes[0], Qt::LeftButton); // nothing evaluated yet
+    EXPECT_EQ(listed("51", "1"), "-");
+    EXPECT_TRUE(listed("50", "1").endsWith("\n 50) X"));
+    EXPECT_EQ(listed("4", "2"), "[abcd]\n 1) ab\n 2) ac\n 3) ad\n 4) bc\n 5) bd\n 6) cd");
+    QTest::mouseDClick(window.IdConjs->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(window.IdConjs->visibleRegion().isEmpty());
 }

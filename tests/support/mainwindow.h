@@ -1,44 +1,38 @@
 #pragma once
 
 #include "calculator/ftarvi.h"
-#include "platform/fonts.h"
 #include "tests/support/fakes.h"
+#include "tests/support/workdir.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace tarvi::testkit {
 
-// The main window shown and active, over recording fakes of the message and
-// program-start services, and the user's ways of typing into it.
+// The main window shown and active in a fresh working folder, over recording
+// fakes of the message and program-start services, and the user's ways of
+// typing into the PR list. Includes what reaching the window's controls takes.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        platform::installFontSubstitutions();
-        window = std::make_unique<FTarvi>(platform::Services{messages, starter});
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    static void type(QWidget* box, const QString& text)
-    {
-        box->setFocus();
-        QTest::keyClicks(box, text);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     // Types each entry into the PR list's field and presses Enter.
     void addMultiplicities(std::initializer_list<const char*> entries)
     {
         for (const char* entry : entries) {
-            type(window->npr->lineEdit(), QString::fromUtf8(entry));
-            QTest::keyClick(window->npr->lineEdit(), Qt::Key_Return);
+            QTest::keyClicks(window.npr->lineEdit(), QString::fromUtf8(entry));
+            QTest::keyClick(window.npr->lineEdit(), Qt::Key_Return);
         }
     }
 
@@ -50,9 +44,10 @@ protected:
         return found;
     }
 
+    TempWorkDir work;
     FakeMessages messages;
     FakeStarter starter;
-    std::unique_ptr<FTarvi> window;
+    FTarvi window{platform::Services{messages, starter}};
 };
 
 } // namespace tarvi::testkit
