@@ -23,7 +23,6 @@ protected:
     MainWindowTest()
     {
         window.show();
-        window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
