@@ -16,8 +16,8 @@
 namespace tarvi::testkit {
 
 // The main window shown and active in a fresh working folder, over recording
-// fakes of the message and program-start services, and the user's ways of
-// typing into the PR list. Includes what reaching the window's controls takes.
+// fakes of the message and program-start services. Includes what reaching the
+// window's controls takes.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
@@ -35,6 +35,7 @@ protected:
         }
     }
 
+    // The entries of a drop-down, in order.
     static QStringList items(const QComboBox* list)
     {
         QStringList found;
