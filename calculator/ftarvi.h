@@ -86,10 +86,6 @@ public:
     QAction* OpWeb;
     QAction* quant;
 
-    // The multiplicities of the PR list and the picked entry (IndexNi).
-    const MultiplicityList& multiplicityList() const { return nprList_; }
-    const tarvi::Multiplicitats& multiplicitats() const { return Multiplicitats; }
-
 private:
     void buildClientArea();
     void buildMenus();
