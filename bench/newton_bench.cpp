@@ -4,7 +4,6 @@
 
 #include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
-#include "platform/fonts.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 #include "tests/render/fakearea.h"
@@ -74,16 +73,3 @@ void OkNwt(benchmark::State& state)
 BENCHMARK(OkNwt)->Arg(170)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The offscreen platform warns on every fixed-size window; keep the table readable.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    tarvi::platform::installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

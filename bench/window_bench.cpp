@@ -2,7 +2,6 @@
 // about the same size (a menu bar and forty widgets) as the yardstick.
 
 #include "calculator/ftarvi.h"
-#include "platform/fonts.h"
 #include "tests/support/fakes.h"
 
 #include <QApplication>
@@ -53,16 +52,3 @@ void MainWindow(benchmark::State& state)
 BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The offscreen platform warns on every fixed-size window; keep the table readable.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    tarvi::platform::installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

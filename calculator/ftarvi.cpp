@@ -3,6 +3,7 @@
 #include "calculator/formulacolumn.h"
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
+#include "calculator/qttext.h"
 #include "calculator/twips.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
@@ -42,12 +43,6 @@ protected:
         painter.fillRect(rect(), gradient);
     }
 };
-
-QString kindName(int kind)
-{
-    const std::string_view name = NomsFormula[static_cast<std::size_t>(kind)];
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QString indexed(const char* name, int index)
 {
@@ -141,7 +136,7 @@ void FTarvi::buildMenus()
     OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
     OpsG->setObjectName(QStringLiteral("OpsG"));
     for (int i = 0; i <= kAllKinds; ++i)
-        OpG[i] = entry(OpsG, i < kKinds ? kindName(i) : QStringLiteral("Todos"), indexed("OpG", i));
+        OpG[i] = entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"), indexed("OpG", i));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 

@@ -4,6 +4,7 @@
 
 #include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
+#include "calculator/qttext.h"
 #include "calculator/twips.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
@@ -13,12 +14,6 @@
 #include <QPushButton>
 
 namespace tarvi {
-
-namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-} // namespace
 
 void FTarvi::connectNewton()
 {

@@ -4,6 +4,7 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
 #include "calculator/ftarvi.h"
+#include "calculator/qttext.h"
 #include "engine/random.h"
 
 #include <QComboBox>
@@ -12,14 +13,6 @@
 #include <QPushButton>
 
 namespace tarvi {
-
-namespace {
-
-std::string toStd(const QString& text) { return text.toStdString(); }
-
-QString toQt(const std::string& text) { return QString::fromStdString(text); }
-
-} // namespace
 
 void FTarvi::connectPanels()
 {
@@ -45,9 +38,9 @@ void FTarvi::Calcula(int kind)
 {
     const auto formula = static_cast<FormulaKind>(kind);
     PanelInputs inputs;
-    inputs.m = toStd(IdM[kind]->text());
+    inputs.m = IdM[kind]->text().toStdString();
     if (IdN[kind])
-        inputs.n = toStd(IdN[kind]->text());
+        inputs.n = IdN[kind]->text().toStdString();
     if (formula == FormulaKind::PR)
         inputs.multiplicities = nprList_.entries();
 
@@ -119,7 +112,7 @@ void FTarvi::npr_Click(int position)
 
 void FTarvi::npr_Enter()
 {
-    if (!nprList_.enter(toStd(npr->currentText())))
+    if (!nprList_.enter(npr->currentText().toStdString()))
         return;
     showMultiplicities();
     PosaNi();

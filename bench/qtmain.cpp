@@ -1,0 +1,21 @@
+// main() of the benchmarks that build windows: an offscreen QApplication with
+// the program's font substitutions.
+
+#include "platform/fonts.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The offscreen platform warns on every fixed-size window; keep the table readable.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    tarvi::platform::installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
