@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/core/casefile.h"
+#include "calculator/core/evaluation.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"
 #include "engine/counting.h"
@@ -92,6 +93,7 @@ private:
     void connectPanels();
     void Form_Load();
 
+    PanelInputs panelInputs(int kind) const;
     void Calcula(int kind);
     void GeneraCas(int index);
     void IdM_Enter(int kind);

@@ -34,17 +34,22 @@ void FTarvi::connectPanels()
     connect(npr->lineEdit(), &QLineEdit::textEdited, this, &FTarvi::npr_Edited);
 }
 
-void FTarvi::Calcula(int kind)
+// The panel's inputs as they stand in its boxes and, for PR, in its list.
+PanelInputs FTarvi::panelInputs(int kind) const
 {
-    const auto formula = static_cast<FormulaKind>(kind);
     PanelInputs inputs;
     inputs.m = IdM[kind]->text().toStdString();
     if (IdN[kind])
         inputs.n = IdN[kind]->text().toStdString();
-    if (formula == FormulaKind::PR)
+    if (static_cast<FormulaKind>(kind) == FormulaKind::PR)
         inputs.multiplicities = nprList_.entries();
+    return inputs;
+}
 
-    const Evaluation outcome = tarvi::Calcula(formula, inputs, platform::systemSeparators(), Multiplicitats);
+void FTarvi::Calcula(int kind)
+{
+    const Evaluation outcome = tarvi::Calcula(static_cast<FormulaKind>(kind), panelInputs(kind),
+                                              platform::systemSeparators(), Multiplicitats);
     if (outcome.ok) {
         IdRes[kind]->setText(toQt(outcome.result));
         return;

@@ -61,18 +61,10 @@ void FTarvi::IdRes_DblClick(int kind)
 
 void FTarvi::MostraConjs(std::int16_t kind)
 {
-    const auto formula = static_cast<FormulaKind>(kind);
-    PanelInputs inputs;
-    inputs.m = IdM[kind]->text().toStdString();
-    if (IdN[kind])
-        inputs.n = IdN[kind]->text().toStdString();
-    if (formula == FormulaKind::PR)
-        inputs.multiplicities = nprList_.entries();
-
     // The listing is built from the inputs as they stand, which are checked
     // and counted again: a list that no longer matches its count, or a case
     // the letters cannot name, leaves the window as it is.
-    const Listing listing = ListingFor(formula, inputs, platform::systemSeparators());
+    const Listing listing = ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
     if (listing.status != Listing::Status::Listed)
         return;
     IdConjs->setPlainText(QString::fromStdString(listing.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
