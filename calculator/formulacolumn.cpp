@@ -2,7 +2,7 @@
 
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
-#include "calculator/twips.h"
+#include "platform/twips.h"
 
 #include <QPainter>
 

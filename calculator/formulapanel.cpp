@@ -1,6 +1,6 @@
 #include "calculator/formulapanel.h"
 
-#include "calculator/twips.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
 #include "calculator/qttext.h"
-#include "calculator/twips.h"
+#include "platform/twips.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"

@@ -7,6 +7,7 @@
 #include "filedialog/texts.h"
 #include "platform/files.h"
 #include "platform/language.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,9 +22,6 @@
 namespace tarvi {
 
 namespace {
-
-// Positions are laid out in twips; 15 twips make one logical pixel.
-QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
 
 bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
@@ -46,7 +44,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPi
 DFtxs::DFtxs()
 {
     setObjectName(QStringLiteral("DFtxs"));
-    setFixedSize(6420 / 15, 4755 / 15);
+    setFixedSize(px(6420), px(4755));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // A small dialog font, so that the captions fit the narrow labels of the
     // layout in every language.
@@ -54,44 +52,44 @@ DFtxs::DFtxs()
 
     LDirs = new FolderList(this);
     LDirs->setObjectName(QStringLiteral("LDirs"));
-    LDirs->setGeometry(twips(195, 675, 2760, 3015));
+    LDirs->setGeometry(twipRect(195, 675, 2760, 3015));
     LFtxs = new FileList(this);
     LFtxs->setObjectName(QStringLiteral("LFtxs"));
-    LFtxs->setGeometry(twips(3225, 675, 2760, 3015));
+    LFtxs->setGeometry(twipRect(3225, 675, 2760, 3015));
     BtOk = new QPushButton(QString::fromUtf16(dialogtext::Ok), this);
     BtOk->setObjectName(QStringLiteral("BtOk"));
-    BtOk->setGeometry(twips(5280, 3855, 990, 340));
+    BtOk->setGeometry(twipRect(5280, 3855, 990, 340));
     BtOk->setAutoDefault(false);
     LDsks = new QComboBox(this);
     LDsks->setObjectName(QStringLiteral("LDsks"));
-    LDsks->setGeometry(twips(300, 150, 1515, 315));
+    LDsks->setGeometry(twipRect(300, 150, 1515, 315));
     // The two captions reach up to their boxes (645 twips rather than 555),
     // so that "Nombre" is not clipped with the free fonts.
     EtNom = new QLabel(this);
     EtNom->setObjectName(QStringLiteral("EtNom"));
-    EtNom->setGeometry(twips(195, 3990, 645, 285));
+    EtNom->setGeometry(twipRect(195, 3990, 645, 285));
     IdNom = new QLineEdit(this);
     IdNom->setObjectName(QStringLiteral("IdNom"));
-    IdNom->setGeometry(twips(840, 3930, 4230, 285));
+    IdNom->setGeometry(twipRect(840, 3930, 4230, 285));
     EtTp = new QLabel(this);
     EtTp->setObjectName(QStringLiteral("EtTp"));
-    EtTp->setGeometry(twips(195, 4380, 645, 285));
+    EtTp->setGeometry(twipRect(195, 4380, 645, 285));
     LTps = new QComboBox(this);
     LTps->setObjectName(QStringLiteral("LTps"));
-    LTps->setGeometry(twips(840, 4320, 4290, 315));
+    LTps->setGeometry(twipRect(840, 4320, 4290, 315));
     LTps->setEditable(true);
     LTps->setInsertPolicy(QComboBox::NoInsert);
     BtFuig = new QPushButton(this);
     BtFuig->setObjectName(QStringLiteral("BtFuig"));
-    BtFuig->setGeometry(twips(5295, 4290, 990, 340));
+    BtFuig->setGeometry(twipRect(5295, 4290, 990, 340));
     BtFuig->setAutoDefault(false);
-    BtRere = pictureButton(this, "BtRere", QStyle::SP_ArrowBack, twips(2760, 135, 375, 360));
-    BtAm = pictureButton(this, "BtAm", QStyle::SP_FileDialogToParent, twips(3165, 135, 375, 360));
-    BtNova = pictureButton(this, "BtNova", QStyle::SP_FileDialogNewFolder, twips(3570, 135, 375, 360));
+    BtRere = pictureButton(this, "BtRere", QStyle::SP_ArrowBack, twipRect(2760, 135, 375, 360));
+    BtAm = pictureButton(this, "BtAm", QStyle::SP_FileDialogToParent, twipRect(3165, 135, 375, 360));
+    BtNova = pictureButton(this, "BtNova", QStyle::SP_FileDialogNewFolder, twipRect(3570, 135, 375, 360));
     IdNova = new QLineEdit(this);
     IdNova->setObjectName(QStringLiteral("IdNova"));
-    IdNova->setGeometry(twips(3960, 225, 1515, 285));
-    BtObr = pictureButton(this, "BtObr", QStyle::SP_DirOpenIcon, twips(2355, 135, 375, 360));
+    IdNova->setGeometry(twipRect(3960, 225, 1515, 285));
+    BtObr = pictureButton(this, "BtObr", QStyle::SP_DirOpenIcon, twipRect(2355, 135, 375, 360));
 
     setTabOrder(LDirs, LFtxs);
     setTabOrder(LFtxs, BtOk);

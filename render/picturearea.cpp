@@ -1,5 +1,7 @@
 #include "render/picturearea.h"
 
+#include "platform/twips.h"
+
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
@@ -16,7 +18,6 @@ namespace {
 // The window is laid out at 96 logical pixels to the inch, as the program's
 // design assumes: 15 twips and 3/4 of a point to a pixel. Fonts are sized to
 // match, whatever the screen's own logical resolution.
-constexpr double kTwipsPerPixel = 15.0;
 constexpr double kPointsPerPixel = 0.75;
 constexpr double kDesignDpi = 96.0;
 
@@ -47,13 +48,13 @@ void PictureArea::setFontSize(float size) { size_ = size; }
 float PictureArea::scaleWidth() const { return static_cast<float>(width() * kPointsPerPixel); }
 float PictureArea::scaleHeight() const { return static_cast<float>(height() * kPointsPerPixel); }
 
-float PictureArea::heightTwips() const { return static_cast<float>(height() * kTwipsPerPixel); }
+float PictureArea::heightTwips() const { return static_cast<float>(twipsOf(height())); }
 
 // A height between two whole pixels takes the larger one, so that every
 // increase, however small, makes the area taller.
 void PictureArea::setHeightTwips(float twips)
 {
-    resize(width(), static_cast<int>(std::ceil(twips / kTwipsPerPixel - 1e-6)));
+    resize(width(), static_cast<int>(std::ceil(twips / double(kTwipsPerPixel) - 1e-6)));
 }
 
 void PictureArea::clear()

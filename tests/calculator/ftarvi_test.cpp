@@ -1,6 +1,6 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
-#include "calculator/twips.h"
+#include "platform/twips.h"
 #include "engine/random.h"
 #include "render/picturearea.h"
 #include "tests/support/mainwindow.h"
