@@ -65,13 +65,15 @@ FQuant::FQuant(QWidget* parent) : QDialog(parent)
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    lblDescription = new QLabel(QStringLiteral("Cálculo de variaciones, permutaciones, combinaciones..."), this);
+    lblDescription =
+        new QLabel(QStringLiteral("Cálculo de variaciones, permutaciones, combinaciones..."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
 
     Line1[0] = ruleLine(QStringLiteral("Line1(0)"), QStringLiteral("#808080"), this);
     Line1[1] = ruleLine(QStringLiteral("Line1(1)"), QStringLiteral("#ffffff"), this);
 
-    lblDisclaimer = new QLabel(QStringLiteral("© 2026 the Tarvi developers\nContacto: menú Info, «Contacto...»"), this);
+    lblDisclaimer =
+        new QLabel(QStringLiteral("© 2026 the Tarvi developers\nContacto: menú Info, «Contacto...»"), this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     QFont small = lblDisclaimer->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -116,7 +118,8 @@ void FQuant::carrega()
 {
     const QString title = QString::fromLatin1(version::kAppTitle);
     setWindowTitle(QStringLiteral("Sobre  ") + title);
-    lblVersion->setText(QStringLiteral("Versión %1.%2.%3").arg(version::kMajor).arg(version::kMinor).arg(version::kPatch));
+    lblVersion->setText(
+        QStringLiteral("Versión %1.%2.%3").arg(version::kMajor).arg(version::kMinor).arg(version::kPatch));
     lblTitle->setText(title);
 }
 

@@ -24,8 +24,7 @@ std::u32string newtonText(std::int16_t n)
     return {text.begin(), text.end()};
 }
 
-template <auto Draw>
-void draw(benchmark::State& state)
+template <auto Draw> void draw(benchmark::State& state)
 {
     const auto n = static_cast<std::int16_t>(state.range(0));
     const std::u32string text = newtonText(n);
@@ -64,7 +63,6 @@ void OkNwt(benchmark::State& state)
         state.ResumeTiming();
         window.OkNwt->click();
         QApplication::processEvents(); // the window's new size, and one paint
-
     }
     if (!messages.boxes.empty() || window.BNwt->drawing().empty())
         state.SkipWithError("the expansion was not drawn");

@@ -32,7 +32,8 @@ void BareWindow(benchmark::State& state)
         client->setFixedSize(556, 460);
         for (int i = 0; i < 20; ++i) {
             (new QLineEdit(client))->setGeometry(10 + (i % 4) * 120, 10 + (i / 4) * 60, 100, 21);
-            (new QPushButton(QStringLiteral("="), client))->setGeometry(10 + (i % 4) * 120, 35 + (i / 4) * 60, 26, 23);
+            (new QPushButton(QStringLiteral("="), client))
+                ->setGeometry(10 + (i % 4) * 120, 35 + (i / 4) * 60, 26, 23);
         }
         window.setCentralWidget(client);
         showAndSettle(window);

@@ -24,8 +24,14 @@ public:
     }
 
     FormulaPen& text(const QString& text) { return write(text, normal_, 0); }
-    FormulaPen& raised(const QString& text) { return write(text, small_, -QFontMetricsF(normal_).ascent() * 0.45); }
-    FormulaPen& lowered(const QString& text) { return write(text, small_, QFontMetricsF(normal_).ascent() * 0.3); }
+    FormulaPen& raised(const QString& text)
+    {
+        return write(text, small_, -QFontMetricsF(normal_).ascent() * 0.45);
+    }
+    FormulaPen& lowered(const QString& text)
+    {
+        return write(text, small_, QFontMetricsF(normal_).ascent() * 0.3);
+    }
 
     FormulaPen& fraction(const QString& over, const QString& under)
     {
@@ -33,10 +39,10 @@ public:
         const qreal width = std::max(metrics.horizontalAdvance(over), metrics.horizontalAdvance(under)) + 4;
         const qreal bar = baseLine_ - metrics.ascent() * 0.35;
         painter_.setFont(normal_);
-        painter_.drawText(QPointF(x_ + (width - metrics.horizontalAdvance(over)) / 2, bar - metrics.descent() - 1),
-                          over);
-        painter_.drawText(QPointF(x_ + (width - metrics.horizontalAdvance(under)) / 2, bar + metrics.ascent() + 1),
-                          under);
+        painter_.drawText(
+            QPointF(x_ + (width - metrics.horizontalAdvance(over)) / 2, bar - metrics.descent() - 1), over);
+        painter_.drawText(
+            QPointF(x_ + (width - metrics.horizontalAdvance(under)) / 2, bar + metrics.ascent() + 1), under);
         painter_.drawLine(QPointF(x_, bar), QPointF(x_ + width, bar));
         x_ += width;
         return *this;
@@ -48,12 +54,14 @@ public:
         big.setPointSizeF(normal_.pointSizeF() * 1.4);
         const QFontMetricsF bigMetrics(big);
         const QFontMetricsF smallMetrics(small_);
-        const qreal width = std::max({bigMetrics.horizontalAdvance(QStringLiteral("Σ")),
-                                      smallMetrics.horizontalAdvance(above), smallMetrics.horizontalAdvance(below)});
+        const qreal width =
+            std::max({bigMetrics.horizontalAdvance(QStringLiteral("Σ")),
+                      smallMetrics.horizontalAdvance(above), smallMetrics.horizontalAdvance(below)});
         const qreal sigmaBase = baseLine_ + bigMetrics.ascent() * 0.2;
         painter_.setFont(big);
-        painter_.drawText(QPointF(x_ + (width - bigMetrics.horizontalAdvance(QStringLiteral("Σ"))) / 2, sigmaBase),
-                          QStringLiteral("Σ"));
+        painter_.drawText(
+            QPointF(x_ + (width - bigMetrics.horizontalAdvance(QStringLiteral("Σ"))) / 2, sigmaBase),
+            QStringLiteral("Σ"));
         painter_.setFont(small_);
         painter_.drawText(QPointF(x_ + (width - smallMetrics.horizontalAdvance(above)) / 2,
                                   sigmaBase - bigMetrics.ascent() * 0.92),
@@ -124,10 +132,19 @@ void FormulaColumn::paintEvent(QPaintEvent*)
 
     panel(FormulaKind::V).text(QStringLiteral("V =  m·(m-1) ··· (m-n+1)"));
     panel(FormulaKind::VR).text(QStringLiteral("VR =  m")).raised(QStringLiteral("n"));
-    panel(FormulaKind::P).text(QStringLiteral("P")).lowered(QStringLiteral("n")).text(QStringLiteral(" = n!"));
-    panel(FormulaKind::PR).text(QStringLiteral("PR = ")).fraction(QStringLiteral("m!"), QStringLiteral("n1! n2!···nk!"));
-    panel(FormulaKind::C).text(QStringLiteral("C = ")).fraction(QStringLiteral("m!"), QStringLiteral("n! (m-n)!"));
-    panel(FormulaKind::CR).text(QStringLiteral("CR = ")).fraction(QStringLiteral("(m+n-1)!"), QStringLiteral("n! (m-1)!"));
+    panel(FormulaKind::P)
+        .text(QStringLiteral("P"))
+        .lowered(QStringLiteral("n"))
+        .text(QStringLiteral(" = n!"));
+    panel(FormulaKind::PR)
+        .text(QStringLiteral("PR = "))
+        .fraction(QStringLiteral("m!"), QStringLiteral("n1! n2!···nk!"));
+    panel(FormulaKind::C)
+        .text(QStringLiteral("C = "))
+        .fraction(QStringLiteral("m!"), QStringLiteral("n! (m-n)!"));
+    panel(FormulaKind::CR)
+        .text(QStringLiteral("CR = "))
+        .fraction(QStringLiteral("(m+n-1)!"), QStringLiteral("n! (m-1)!"));
     // The sum with its limits needs a little more height than the row.
     box(NewtonStrip::kTopTwips - 60, NewtonStrip::kHeightTwips + 90)
         .text(QStringLiteral("= "))

@@ -63,7 +63,10 @@ QPushButton* button(QWidget* parent, const QString& caption, const QRect& geomet
 
 int FormulaPanel::topTwips(FormulaKind kind) { return kPanels[index(kind)].top; }
 
-int FormulaPanel::heightTwips(FormulaKind kind) { return kPanels[index(kind)].bottom - kPanels[index(kind)].top; }
+int FormulaPanel::heightTwips(FormulaKind kind)
+{
+    return kPanels[index(kind)].bottom - kPanels[index(kind)].top;
+}
 
 FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
 {
@@ -76,7 +79,8 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
     title->setFont(titleFont);
     title->setForegroundRole(QPalette::Link);
 
-    QLabel* letter = label(this, QString::fromUtf8(NomsFormula[index(kind)].data()), twipRect(240, 240, 600, 420));
+    QLabel* letter =
+        label(this, QString::fromUtf8(NomsFormula[index(kind)].data()), twipRect(240, 240, 600, 420));
     letter->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
 
     // Created in Tab order: inputs, "=", result, "+", "x".
@@ -105,7 +109,8 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
         sigma->setFont(QFont(QStringLiteral("Arial"), 13));
         summary = label(this, QString(), twipRect(1770, 705, 3000, 270));
     }
-    evaluate = button(this, QStringLiteral("="), twipRect(layout.resultLeft - 480, kRowTop - 30, 390, kBoxHeight + 60));
+    evaluate = button(this, QStringLiteral("="),
+                      twipRect(layout.resultLeft - 480, kRowTop - 30, 390, kBoxHeight + 60));
     result = new QLineEdit(this);
     result->setGeometry(twipRect(layout.resultLeft, kRowTop, 2115, kBoxHeight));
     result->setReadOnly(true);

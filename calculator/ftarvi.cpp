@@ -4,10 +4,10 @@
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
 #include "calculator/qttext.h"
-#include "platform/twips.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
+#include "platform/twips.h"
 #include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
@@ -126,7 +126,9 @@ void FTarvi::buildMenus()
         action->setObjectName(name);
         return action;
     };
-    const auto separator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+    const auto separator = [](QMenu* menu, const QString& name) {
+        menu->addSeparator()->setObjectName(name);
+    };
 
     Arxiu = bar->addMenu(QStringLiteral("&Archivo"));
     Arxiu->setObjectName(QStringLiteral("Arxiu"));
@@ -136,7 +138,9 @@ void FTarvi::buildMenus()
     OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
     OpsG->setObjectName(QStringLiteral("OpsG"));
     for (int i = 0; i <= kAllKinds; ++i)
-        OpG[i] = entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"), indexed("OpG", i));
+        OpG[i] =
+            entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"),
+                  indexed("OpG", i));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -164,8 +168,9 @@ void FTarvi::buildMenus()
     connect(OpSurt, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 
     // The tools editor refreshes this window's tool entries when it saves.
-    connect(OpEdTools, &QAction::triggered, this,
-            [this] { EditaTools(this, {services_, TriaFtx, ProgramArguments()}); });
+    connect(OpEdTools, &QAction::triggered, this, [this] {
+        EditaTools(this, {services_, TriaFtx, ProgramArguments()});
+    });
     for (int i = 1; i <= static_cast<int>(ITool.size()); ++i)
         connect(ITool[i - 1], &QAction::triggered, this,
                 [this, i] { ExecutaTool(static_cast<std::int16_t>(i), services_); });

@@ -133,15 +133,15 @@ private:
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
-    MultiplicityList nprList_;          // the PR list's entries and IndexNi
+    MultiplicityList nprList_;            // the PR list's entries and IndexNi
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
-    std::int16_t ExpNwt = 0;            // Newton exponent
-    QString DirInici;                   // working folder at load
-    QString FormulaNwt;                 // last Newton expansion, empty until one
-    float MidaLletraNwt = 0;            // font size of BNwt at load
-    float AmpladaInicial = 0;           // window width at load
-    float AlcadaNwt = 0;                // height of BNwt at load
-    float MargeInferior = 0;            // window height below BNwt at load
+    std::int16_t ExpNwt = 0;              // Newton exponent
+    QString DirInici;                     // working folder at load
+    QString FormulaNwt;                   // last Newton expansion, empty until one
+    float MidaLletraNwt = 0;              // font size of BNwt at load
+    float AmpladaInicial = 0;             // window width at load
+    float AlcadaNwt = 0;                  // height of BNwt at load
+    float MargeInferior = 0;              // window height below BNwt at load
 };
 
 } // namespace tarvi

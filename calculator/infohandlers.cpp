@@ -20,8 +20,8 @@ void FTarvi::connectInfo()
 void FTarvi::openDocument(const QString& doc)
 {
     if (!ObreDoc(services_.starter, doc))
-        services_.messages.show(ObreDocFailureTitle(), ObreDocFailureText(doc), platform::MessageIcon::Exclamation,
-                                platform::MessageButtons::Ok);
+        services_.messages.show(ObreDocFailureTitle(), ObreDocFailureText(doc),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void FTarvi::quant_Click()

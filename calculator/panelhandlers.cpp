@@ -130,9 +130,9 @@ void FTarvi::npr_Edited(const QString& text)
     const std::optional<std::string> candidate = nprList_.deletionCandidate();
     if (!candidate)
         return;
-    const platform::MessageAnswer answer =
-        services_.messages.show(QStringLiteral("Confirmar eliminar"), QStringLiteral("Eliminar %1?").arg(toQt(*candidate)),
-                                platform::MessageIcon::None, platform::MessageButtons::YesNo);
+    const platform::MessageAnswer answer = services_.messages.show(
+        QStringLiteral("Confirmar eliminar"), QStringLiteral("Eliminar %1?").arg(toQt(*candidate)),
+        platform::MessageIcon::None, platform::MessageButtons::YesNo);
     const bool remove = answer == platform::MessageAnswer::Yes;
     nprList_.answerDeletion(remove);
     if (remove)

@@ -64,10 +64,12 @@ void FTarvi::MostraConjs(std::int16_t kind)
     // The listing is built from the inputs as they stand, which are checked
     // and counted again: a list that no longer matches its count, or a case
     // the letters cannot name, leaves the window as it is.
-    const Listing listing = ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
+    const Listing listing =
+        ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
     if (listing.status != Listing::Status::Listed)
         return;
-    IdConjs->setPlainText(QString::fromStdString(listing.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    IdConjs->setPlainText(
+        QString::fromStdString(listing.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     setWindowWidth(kWidthWithSetList);
 }
 

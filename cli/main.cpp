@@ -62,7 +62,8 @@ int evaluate(tarvi::FormulaKind kind, const std::vector<std::string>& words, boo
     if (listing)
         return tarvi::cli::printListing(kind, inputs);
     tarvi::Multiplicitats record;
-    const tarvi::Evaluation outcome = tarvi::Calcula(kind, inputs, tarvi::platform::systemSeparators(), record);
+    const tarvi::Evaluation outcome =
+        tarvi::Calcula(kind, inputs, tarvi::platform::systemSeparators(), record);
     if (!outcome.ok) {
         std::cerr << outcome.title << '\n' << tarvi::cli::withNewlines(outcome.message) << '\n';
         return 1;

@@ -32,7 +32,8 @@ void printCase(tarvi::FormulaKind kind, tarvi::Generator& generator)
 {
     const tarvi::RandomCase drawn = tarvi::GeneraCas(kind, generator);
     tarvi::Multiplicitats record;
-    const tarvi::Evaluation outcome = tarvi::Calcula(kind, drawn, tarvi::platform::systemSeparators(), record);
+    const tarvi::Evaluation outcome =
+        tarvi::Calcula(kind, drawn, tarvi::platform::systemSeparators(), record);
     std::cout << caseText(kind, drawn) << " = "
               << (outcome.ok ? outcome.result : outcome.title + ": " + oneLine(outcome.message)) << '\n';
 }
@@ -52,7 +53,8 @@ int runRandom(const std::vector<std::string>& words)
     if (words[0] == "Todos")
         first = tarvi::kAllKinds;
     if (first < 0) {
-        std::cerr << "tarvi-calc random: unknown kind \"" << words[0] << "\" (V, VR, P, PR, C, CR or Todos)\n";
+        std::cerr << "tarvi-calc random: unknown kind \"" << words[0]
+                  << "\" (V, VR, P, PR, C, CR or Todos)\n";
         return 2;
     }
 

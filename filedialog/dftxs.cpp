@@ -213,7 +213,8 @@ void DFtxs::tell(const QString& title, const QString& prompt)
 void DFtxs::showFolder(const QString& path)
 {
     if (!LDirs->setPath(path))
-        tell(QString::fromUtf16(dialogtext::PathNotFound), lines({QString::fromUtf8(dialogTexts(Idioma).folderGone), path}));
+        tell(QString::fromUtf16(dialogtext::PathNotFound),
+             lines({QString::fromUtf8(dialogTexts(Idioma).folderGone), path}));
 }
 
 void DFtxs::LDirs_Change(const QString& path)
@@ -234,7 +235,8 @@ void DFtxs::LDsks_Change(int index)
 {
     const platform::Drive& drive = drives_.at(index);
     if (!LDirs->setPath(drive.root))
-        tell(QString::fromUtf16(dialogtext::NotAccessible), QString::fromUtf16(dialogtext::NoDisc) + drive.text);
+        tell(QString::fromUtf16(dialogtext::NotAccessible),
+             QString::fromUtf16(dialogtext::NoDisc) + drive.text);
 }
 
 void DFtxs::BtRere_Click() { showFolder(CarpAnterior); }
@@ -246,7 +248,8 @@ void DFtxs::BtObr_Click()
     const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
     if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
         const DialogTexts& texts = dialogTexts(Idioma);
-        tell(QString::fromUtf8(texts.openFolderTip), lines({QString::fromUtf8(texts.cannotStart), commandLine}));
+        tell(QString::fromUtf8(texts.openFolderTip),
+             lines({QString::fromUtf8(texts.cannotStart), commandLine}));
     }
 }
 
@@ -266,8 +269,8 @@ void DFtxs::IdNova_Enter()
     const QString path = joinPath(LDirs->path(), name);
     // One folder, in the folder shown: no separators, no "." or "..".
     const bool oneName = !name.contains(u'/') && name != u"." && name != u"..";
-    const platform::FsResult made = oneName ? platform::makeFolder(path)
-                                            : platform::FsResult{platform::FsError::InvalidName, {}};
+    const platform::FsResult made =
+        oneName ? platform::makeFolder(path) : platform::FsResult{platform::FsError::InvalidName, {}};
     if (!made.ok()) {
         const DialogTexts& texts = dialogTexts(Idioma);
         tell(QString::fromUtf8(texts.newFolderTip),
@@ -291,8 +294,9 @@ void DFtxs::LFtxs_Delete()
     if (name.isEmpty())
         return;
     const QString path = joinPath(LDirs->path(), name);
-    const platform::MessageAnswer answer = services_->messages.show(
-        QString::fromUtf16(dialogtext::EraseFile), path, platform::MessageIcon::None, platform::MessageButtons::YesNo);
+    const platform::MessageAnswer answer =
+        services_->messages.show(QString::fromUtf16(dialogtext::EraseFile), path, platform::MessageIcon::None,
+                                 platform::MessageButtons::YesNo);
     if (answer != platform::MessageAnswer::Yes)
         return;
     const platform::FsResult erased = platform::deleteFile(path);
@@ -318,8 +322,11 @@ void DFtxs::BtOk_Click()
     }
     switch (step.kind) {
     case OkStep::Kind::Stay:
-    case OkStep::Kind::MoveTo: return;
-    case OkStep::Kind::Message: tell(step.title, step.prompt); return;
+    case OkStep::Kind::MoveTo:
+        return;
+    case OkStep::Kind::Message:
+        tell(step.title, step.prompt);
+        return;
     case OkStep::Kind::Accept:
         FtxTriat = step.path;
         accept();

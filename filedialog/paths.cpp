@@ -51,7 +51,8 @@ OkStep okRule(std::int16_t mode, const QString& folder, const QString& name, con
     const QString path = joinPath(folder, name);
     if (mode == 0) {
         switch (platform::searchFiles(path)) {
-        case platform::SearchOutcome::Found: break;
+        case platform::SearchOutcome::Found:
+            break;
         case platform::SearchOutcome::NotFound:
             return {OkStep::Kind::Message, {}, QString::fromUtf16(dialogtext::FileNotFound), path};
         case platform::SearchOutcome::Refused:

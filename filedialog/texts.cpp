@@ -5,7 +5,8 @@ namespace tarvi {
 const std::array<DialogTexts, 3> TxtsDlg = {{
     {"Open", "Save", "Name", "Type", "Cancel", "To the last visited folder", "To up one level", "Open folder",
      "New folder", "New folder", "This folder cannot be shown; it no longer exists or cannot be read:",
-     "The folder cannot be made:", "The file cannot be erased:", "Erase file", "The program could not be started:"},
+     "The folder cannot be made:", "The file cannot be erased:", "Erase file",
+     "The program could not be started:"},
     {"Obrir", "Guardar", "Nom", "Tipus", "Cancel·la", "A l'anterior carpeta visitada", "Pujar-ne un nivell",
      "Obrir carpeta", "Crear carpeta nova", "Carpeta nova",
      "No es pot mostrar aquesta carpeta; ja no existeix o no es pot llegir:", "No es pot crear la carpeta:",

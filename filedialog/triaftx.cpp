@@ -18,7 +18,8 @@
 
 namespace tarvi {
 
-QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder, const QString& patterns)
+QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder,
+                const QString& patterns)
 {
     ModeDlg = mode;
     // One window for the whole run. It belongs to no other window, so that

@@ -18,10 +18,12 @@ class DFtxs;
 // patterns: "|"-separated file patterns for the type box ("*.txt|*.*"); the
 //   first one filters the file list from the start.
 // The texts are in the language of Idioma.
-QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder, const QString& patterns);
+QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder,
+                const QString& patterns);
 
 // Loads the window, puts its texts into the current language, points it at
 // the starting folder, fills the type box and shows it modally.
-void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& folder, const QString& patterns);
+void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& folder,
+                  const QString& patterns);
 
 } // namespace tarvi

@@ -16,7 +16,8 @@ QList<Drive> drives()
         // Containers bind single files (such as /etc/hosts) as mounts too.
         if (!QFileInfo(root).isDir())
             continue;
-        const bool listed = std::any_of(result.begin(), result.end(), [&root](const Drive& d) { return d.root == root; });
+        const bool listed =
+            std::any_of(result.begin(), result.end(), [&root](const Drive& d) { return d.root == root; });
         if (!listed)
             result.push_back({root, root});
     }

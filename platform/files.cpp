@@ -23,21 +23,30 @@ namespace {
 FsResult fromErrno(int code)
 {
     switch (code) {
-    case 0: return {};
+    case 0:
+        return {};
     case EEXIST:
-    case ENOTEMPTY: return {FsError::Exists, {}};
+    case ENOTEMPTY:
+        return {FsError::Exists, {}};
     case ENOENT:
-    case ENOTDIR: return {FsError::NotFound, {}};
+    case ENOTDIR:
+        return {FsError::NotFound, {}};
     case EACCES:
-    case EPERM: return {FsError::Denied, {}};
-    case EROFS: return {FsError::ReadOnly, {}};
+    case EPERM:
+        return {FsError::Denied, {}};
+    case EROFS:
+        return {FsError::ReadOnly, {}};
     case ENAMETOOLONG:
-    case EINVAL: return {FsError::InvalidName, {}};
+    case EINVAL:
+        return {FsError::InvalidName, {}};
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return {FsError::NoSpace, {}};
-    case EISDIR: return {FsError::IsFolder, {}};
-    default: return {FsError::Other, qt_error_string(code)};
+    case EFBIG:
+        return {FsError::NoSpace, {}};
+    case EISDIR:
+        return {FsError::IsFolder, {}};
+    default:
+        return {FsError::Other, qt_error_string(code)};
     }
 }
 
@@ -54,25 +63,36 @@ QString reasonText(const FsResult& result, std::int16_t language)
 {
     using Phrases = std::array<const char*, 3>;
     static constexpr Phrases exists = {"it already exists", "ja existeix", "ya existe"};
-    static constexpr Phrases notFound = {"the folder or the file does not exist", "la carpeta o el fitxer no existeix",
+    static constexpr Phrases notFound = {"the folder or the file does not exist",
+                                         "la carpeta o el fitxer no existeix",
                                          "la carpeta o el archivo no existe"};
     static constexpr Phrases denied = {"permission denied", "permís denegat", "permiso denegado"};
     static constexpr Phrases readOnly = {"it is read-only", "és només de lectura", "es de solo lectura"};
-    static constexpr Phrases invalid = {"the name is not valid", "el nom no és vàlid", "el nombre no es válido"};
+    static constexpr Phrases invalid = {"the name is not valid", "el nom no és vàlid",
+                                        "el nombre no es válido"};
     static constexpr Phrases noSpace = {"the disk is full", "el disc és ple", "el disco está lleno"};
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
     const std::size_t column = language >= 0 && language <= 2 ? static_cast<std::size_t>(language) : 2;
     auto text = [column](const Phrases& phrases) { return QString::fromUtf8(phrases[column]); };
     switch (result.error) {
-    case FsError::None: return {};
-    case FsError::Exists: return text(exists);
-    case FsError::NotFound: return text(notFound);
-    case FsError::Denied: return text(denied);
-    case FsError::ReadOnly: return text(readOnly);
-    case FsError::InvalidName: return text(invalid);
-    case FsError::NoSpace: return text(noSpace);
-    case FsError::IsFolder: return text(isFolder);
-    case FsError::Other: return result.systemText;
+    case FsError::None:
+        return {};
+    case FsError::Exists:
+        return text(exists);
+    case FsError::NotFound:
+        return text(notFound);
+    case FsError::Denied:
+        return text(denied);
+    case FsError::ReadOnly:
+        return text(readOnly);
+    case FsError::InvalidName:
+        return text(invalid);
+    case FsError::NoSpace:
+        return text(noSpace);
+    case FsError::IsFolder:
+        return text(isFolder);
+    case FsError::Other:
+        return result.systemText;
     }
     return result.systemText;
 }
@@ -123,7 +143,8 @@ SearchOutcome searchFiles(const QString& path)
     if (path.contains(QChar(u'\0')))
         return SearchOutcome::Refused;
     const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = slash < 0 ? QStringLiteral(".") : (slash == 0 ? QStringLiteral("/") : path.left(slash));
+    const QString folder =
+        slash < 0 ? QStringLiteral(".") : (slash == 0 ? QStringLiteral("/") : path.left(slash));
     const QString name = path.mid(slash + 1);
     if (hasWildcards(folder) || systemName(name).size() > kLongestName)
         return SearchOutcome::Refused;
@@ -170,7 +191,8 @@ FsResult appendToFile(const QString& path, const QByteArray& bytes)
     int failure = 0;
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t step = ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        const ssize_t step =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         if (step < 0) {
             if (errno == EINTR)
                 continue;

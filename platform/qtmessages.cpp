@@ -8,8 +8,8 @@ namespace tarvi::platform {
 MessageAnswer QtMessageService::show(const QString& title, const QString& text, MessageIcon icon,
                                      MessageButtons buttons)
 {
-    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
+                    QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     const int answer = box.exec();

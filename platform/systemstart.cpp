@@ -104,7 +104,8 @@ QStringList splitCommandLine(const QString& commandLine)
     return words;
 }
 
-std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder, const Openers& openers)
+std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
+                                const Openers& openers)
 {
     const FirstWord first = firstWord(commandLine);
     const QString name = first.word.toLower();

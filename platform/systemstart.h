@@ -38,7 +38,8 @@ QStringList splitCommandLine(const QString& commandLine);
 // - otherwise the first word is a program, looked up in the working folder and
 //   then on PATH, and the other words are its arguments.
 // Nothing when the line is empty or names no program that can be found.
-std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder, const Openers& openers);
+std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
+                                const Openers& openers);
 
 // Starts command lines on this system, detached, in the working folder. Window
 // styles cannot be imposed on Linux desktops and are ignored. No user text is

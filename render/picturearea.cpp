@@ -69,7 +69,8 @@ void PictureArea::print(char32_t c)
     auto width = widths_.constFind(key);
     if (width == widths_.cend()) {
         const QFontMetricsF metrics(fontAt(family_, size_), this);
-        width = widths_.insert(key, static_cast<float>(metrics.horizontalAdvance(textOf(c)) * kPointsPerPixel));
+        width =
+            widths_.insert(key, static_cast<float>(metrics.horizontalAdvance(textOf(c)) * kPointsPerPixel));
     }
     drawing_.push_back({c, penX_, penY_, size_, family_});
     penX_ += *width;

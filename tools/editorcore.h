@@ -27,12 +27,12 @@ LanguageChoice TriaIdioma(const QString& commandLine);
 
 // The editor's texts in one language.
 struct EditorTexts {
-    QString window;        // window title
-    QString tools;         // EtTools
-    QString tool;          // Ped
+    QString window;                // window title
+    QString tools;                 // EtTools
+    QString tool;                  // Ped
     std::array<QString, 4> labels; // Et(0 ... 3)
-    QString confirmTitle;  // TitolsConfirm
-    QString erasePrefix;   // PrefixosEsborra
+    QString confirmTitle;          // TitolsConfirm
+    QString erasePrefix;           // PrefixosEsborra
     QString listFull;
     QString emptyTitle;
     QString saveFailed;

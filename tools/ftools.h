@@ -20,8 +20,7 @@ namespace tarvi {
 // The file chooser the browse button calls: the services, the mode (0 open,
 // 1 save), the starting folder (updated to where the user ended) and the
 // "|"-separated patterns; returns the chosen path, or empty text on cancel.
-using FileChooser =
-    std::function<QString(const platform::Services&, std::int16_t, QString&, const QString&)>;
+using FileChooser = std::function<QString(const platform::Services&, std::int16_t, QString&, const QString&)>;
 
 // What the editor needs from the program around it.
 struct EditorSetup {

@@ -37,7 +37,8 @@ bool WriteTextLines(const QString& fileName, const QStringList& lines, QString& 
     // The explicit flush reports a write that fails midway (a full disk),
     // which committing alone would let pass.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         reason = file.errorString();
         return false;
     }

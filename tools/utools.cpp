@@ -62,8 +62,8 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
     for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
         entriesFound = window.setVisible(i, false);
     if (!entriesFound)
-        messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"), platform::MessageIcon::None,
-                      platform::MessageButtons::Ok);
+        messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"),
+                      platform::MessageIcon::None, platform::MessageButtons::Ok);
 }
 
 namespace {
@@ -82,9 +82,10 @@ QString trimBlanks(const QString& text)
 
 void reportFailure(const platform::Services& services, const ToolEntry& tool, const QString& what)
 {
-    services.messages.show(QCoreApplication::applicationName(),
-                           QStringLiteral("No se ha podido iniciar la utilidad \"%1\":\r\n%2").arg(tool.Title, what),
-                           platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+    services.messages.show(
+        QCoreApplication::applicationName(),
+        QStringLiteral("No se ha podido iniciar la utilidad \"%1\":\r\n%2").arg(tool.Title, what),
+        platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 } // namespace
@@ -119,8 +120,9 @@ void ExecutaTool(std::int16_t i, const platform::Services& services)
     const QString launchFile = QString::fromLatin1(kLaunchFile);
     QString reason;
     if (!WriteTextLines(launchFile, {line}, reason)) {
-        reportFailure(services, tool,
-                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).").arg(launchFile, reason));
+        reportFailure(
+            services, tool,
+            QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).").arg(launchFile, reason));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

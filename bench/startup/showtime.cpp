@@ -53,7 +53,8 @@ int main(int argc, char** argv)
         if (event.type == MapNotify && !event.xmap.override_redirect)
             break;
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
     std::printf("%.1f %ld %ld\n", ms, statusField(child, "VmRSS"), statusField(child, "VmHWM"));
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);

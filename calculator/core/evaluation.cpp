@@ -71,7 +71,9 @@ std::string ErrorMessage(FormulaKind kind)
 {
     switch (kind) {
     case FormulaKind::PR:
-        return std::string("m,n1..nk deben ser enteros positivos").append(SaltLinia).append(" y  n1+..+nk = m");
+        return std::string("m,n1..nk deben ser enteros positivos")
+            .append(SaltLinia)
+            .append(" y  n1+..+nk = m");
     case FormulaKind::V:
     case FormulaKind::C:
         return std::string("sólo enteros positivos").append(SaltLinia).append(" y  m>n");

@@ -19,7 +19,8 @@ inline constexpr std::string_view SaltLinia = "\r\n";
 // Panels with an n box of their own.
 constexpr bool hasN(FormulaKind kind)
 {
-    return kind == FormulaKind::V || kind == FormulaKind::VR || kind == FormulaKind::C || kind == FormulaKind::CR;
+    return kind == FormulaKind::V || kind == FormulaKind::VR || kind == FormulaKind::C ||
+           kind == FormulaKind::CR;
 }
 
 constexpr int index(FormulaKind kind) { return static_cast<int>(kind); }

@@ -74,7 +74,8 @@ int main(int argc, char** argv)
     // A little air between the lines of running text; listings and pictures
     // (which would take the extra height below them) stay as they are.
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().nonBreakableLines() || block.text().contains(QChar::ObjectReplacementCharacter))
+        if (block.blockFormat().nonBreakableLines() ||
+            block.text().contains(QChar::ObjectReplacementCharacter))
             continue;
         QTextCursor cursor(block);
         QTextBlockFormat spacing;

@@ -18,7 +18,8 @@ TEST(FQuant, ShowsTitleAndVersionAgainAfterHum)
     quant.mostra();
     EXPECT_EQ(quant.windowTitle(), QStringLiteral("Sobre  Tarvi")); // two blanks
     EXPECT_EQ(quant.lblVersion->text(), QStringLiteral("Versión ") + QStringLiteral(TARVI_BUILD_VERSION));
-    EXPECT_EQ(quant.lblDescription->text(), QStringLiteral("Cálculo de variaciones, permutaciones, combinaciones..."));
+    EXPECT_EQ(quant.lblDescription->text(),
+              QStringLiteral("Cálculo de variaciones, permutaciones, combinaciones..."));
     quant.cmdOK->click();
     EXPECT_FALSE(quant.isVisible());
     EXPECT_TRUE(owner.isVisible());

@@ -45,5 +45,6 @@ TEST(CaseFile, BlockBytesAppendedAfterWhatTheFileHadAndFailures)
               "No se ha podido añadir el caso al archivo\r\n/dev/full\r\nMotivo: el disco está lleno\r\n"
               "El archivo queda como estaba.");
     EXPECT_EQ(appendCaseBlock(work.file("no/Prbls/c.txt"), "x").error, platform::FsError::NotFound);
-    EXPECT_EQ(editorFailureText("/a b/c.txt"), "No se ha podido abrir el editor con el archivo\r\n/a b/c.txt");
+    EXPECT_EQ(editorFailureText("/a b/c.txt"),
+              "No se ha podido abrir el editor con el archivo\r\n/a b/c.txt");
 }

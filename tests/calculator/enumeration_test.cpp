@@ -10,7 +10,8 @@ using namespace tarvi;
 
 const platform::Separators kC{".", ","};
 
-static Listing list(FormulaKind kind, std::string m, std::string n = {}, std::vector<std::string> multiplicities = {})
+static Listing list(FormulaKind kind, std::string m, std::string n = {},
+                    std::vector<std::string> multiplicities = {})
 {
     return ListingFor(kind, {std::move(m), std::move(n), std::move(multiplicities)}, kC);
 }
@@ -48,15 +49,17 @@ static void checkListing(FormulaKind kind, int n, const std::string& letters, co
         }
         std::sort(word.begin(), word.end());
         // Each letter at most as often as it is offered; P and PR use all.
-        ASSERT_TRUE(repeats || (usesAll ? word == offered
-                                        : std::includes(offered.begin(), offered.end(), word.begin(), word.end())))
+        ASSERT_TRUE(repeats ||
+                    (usesAll ? word == offered
+                             : std::includes(offered.begin(), offered.end(), word.begin(), word.end())))
             << text[k];
     }
 }
 
 // Checks PR for every list of at most nine positive parts adding up to at most
 // 52 whose multinomial count is listable (appending a part never lowers it).
-static void checkListablePartitions(std::vector<std::string>& parts, const std::string& letters, long long count)
+static void checkListablePartitions(std::vector<std::string>& parts, const std::string& letters,
+                                    long long count)
 {
     const int m = static_cast<int>(letters.size());
     checkListing(FormulaKind::PR, m, letters, list(FormulaKind::PR, std::to_string(m), {}, parts));
@@ -71,7 +74,6 @@ static void checkListablePartitions(std::vector<std::string>& parts, const std::
         parts.pop_back();
     }
 }
-
 
 TEST(Listing, ExactTextAndTheCasesNotListed)
 {
@@ -97,10 +99,12 @@ TEST(Listing, ExactTextAndTheCasesNotListed)
 // right words.
 TEST(Listing, EveryListableCaseListsExactlyWhatWasCounted)
 {
-    for (FormulaKind kind : {FormulaKind::V, FormulaKind::VR, FormulaKind::C, FormulaKind::CR, FormulaKind::P})
+    for (FormulaKind kind :
+         {FormulaKind::V, FormulaKind::VR, FormulaKind::C, FormulaKind::CR, FormulaKind::P})
         for (int m = 0; m <= 52; ++m)
             for (int n = 0; n <= (kind == FormulaKind::P ? 0 : 200); ++n) {
-                const Listing listing = list(kind, std::to_string(m), kind == FormulaKind::P ? "" : std::to_string(n));
+                const Listing listing =
+                    list(kind, std::to_string(m), kind == FormulaKind::P ? "" : std::to_string(n));
                 if (listing.status == Listing::Status::Listed)
                     checkListing(kind, n, std::string(Alfabet.substr(0, m)), listing);
                 else

@@ -63,9 +63,17 @@ TEST(Evaluation, ErrorBoxesAndTheLimitsOfThe32BitCount)
     // Past the double range before any division (C(171,171) = 1 is refused), negative,
     // not numbers, past 16 bits, or PR lists with a bad part or more than nine parts.
     for (const auto& [kind, inputs] : std::vector<std::pair<FormulaKind, PanelInputs>>{
-             {C, {"171", "171", {}}}, {C, {"200", "199", {}}}, {V, {"32767", "100", {}}}, {CR, {"2", "171", {}}},
-             {P, {"-3", {}, {}}}, {VR, {"-2", "2", {}}}, {CR, {"3", "-1", {}}}, {V, {"abc", "1", {}}},
-             {V, {"40000", "1", {}}}, {PR, {"3", {}, {"2", "x"}}}, {PR, {"3", {}, {"3", "0"}}},
+             {C, {"171", "171", {}}},
+             {C, {"200", "199", {}}},
+             {V, {"32767", "100", {}}},
+             {CR, {"2", "171", {}}},
+             {P, {"-3", {}, {}}},
+             {VR, {"-2", "2", {}}},
+             {CR, {"3", "-1", {}}},
+             {V, {"abc", "1", {}}},
+             {V, {"40000", "1", {}}},
+             {PR, {"3", {}, {"2", "x"}}},
+             {PR, {"3", {}, {"3", "0"}}},
              {PR, {"10", {}, std::vector<std::string>(10, "1")}}})
         EXPECT_EQ(shown(kind, inputs), error(kind)) << inputs.m << "," << inputs.n;
 }
@@ -78,7 +86,8 @@ TEST(Evaluation, AgreesWithExactArithmetic)
         const std::string ms = std::to_string(m);
         EXPECT_EQ(shown(P, {ms, {}, {}}), expected(P, factorial));
         Count power = 1, variations = 1; // m^n and m (m - 1) ... (m - n + 1)
-        for (int n = 0; n <= 60; power = times(power, m), variations = times(variations, std::max(m - n, 0)), ++n) {
+        for (int n = 0; n <= 60;
+             power = times(power, m), variations = times(variations, std::max(m - n, 0)), ++n) {
             const std::string ns = std::to_string(n);
             SCOPED_TRACE(ms + "," + ns);
             EXPECT_EQ(shown(VR, {ms, ns, {}}), expected(VR, power));

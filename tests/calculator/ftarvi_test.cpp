@@ -1,7 +1,7 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
-#include "platform/twips.h"
 #include "engine/random.h"
+#include "platform/twips.h"
 #include "render/picturearea.h"
 #include "tests/support/mainwindow.h"
 
@@ -49,10 +49,14 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
             expected << "IdN" + at + " n";
         if (k == index(FormulaKind::PR))
             expected << "npr PR ni";
-        expected << "okD" + at + " calcular" << "IdRes" + at + " resultado" << "BtGen" + at + " generar caso"
+        expected << "okD" + at + " calcular"
+                 << "IdRes" + at + " resultado"
+                 << "BtGen" + at + " generar caso"
                  << "BtRst" + at + " borrar";
     }
-    expected << "idNb Newton n" << "OkNwt Newton calcular" << "LstC Newton coeficientes";
+    expected << "idNb Newton n"
+             << "OkNwt Newton calcular"
+             << "LstC Newton coeficientes";
     QStringList walked;
     window.IdM[0]->setFocus();
     while (walked.size() < expected.size()) {
@@ -63,7 +67,8 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     EXPECT_EQ(walked, expected);
-    EXPECT_EQ(window.EtNi->accessibleName() + "|" + window.BNwt->accessibleName(), "PR resumen|Newton desarrollo");
+    EXPECT_EQ(window.EtNi->accessibleName() + "|" + window.BNwt->accessibleName(),
+              "PR resumen|Newton desarrollo");
 }
 
 // "=" evaluates, and so does Enter in P's m; elsewhere Enter in m moves on to
@@ -89,7 +94,8 @@ TEST_F(MainWindow, EqualsOrEnterEvaluateAndAnyEditEmptiesTheCount)
     EXPECT_EQ(window.IdRes[0]->text(), "");
     window.okD[0]->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "V  Error|sólo enteros positivos\r\n y  m>n");
+    EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text,
+              "V  Error|sólo enteros positivos\r\n y  m>n");
     EXPECT_EQ(messages.boxes[0].icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(messages.boxes[0].buttons, platform::MessageButtons::Ok);
 }
@@ -109,7 +115,7 @@ TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
     const auto shown = [&] { return items(window.npr).join(',') + " " + window.EtNi->text(); };
     addMultiplicities({"2", "3", "1"});
     pick(1);
-    addMultiplicities({"4", "2"}); // the 2 equals an entry and is still a new one
+    addMultiplicities({"4", "2"});          // the 2 equals an entry and is still a new one
     QTest::keyClick(field, Qt::Key_Return); // an empty field adds nothing
     EXPECT_EQ(shown(), "2,4,1,2 2,4,1,2=9");
 

@@ -6,13 +6,13 @@ using namespace tarvi;
 
 const platform::Separators kC{".", ","};
 
-static std::string summary(const std::vector<std::string>& entries, const platform::Separators& separators = kC)
+static std::string summary(const std::vector<std::string>& entries,
+                           const platform::Separators& separators = kC)
 {
     MultiplicityList list;
     list.assign(entries);
     return list.summary(separators);
 }
-
 
 // Entering appends, or replaces the picked entry; an empty text changes nothing,
 // not even the pick. Deletion is offered only for a picked entry. Both unpick.

@@ -15,7 +15,8 @@ TEST(NewtonExpansion, ReferenceTextsAreExactBlanksIncluded)
     EXPECT_EQ(expandBinomial(3).formula, "(a+b)^3 = a^3 +3a^2 b+3a b^2+ b^3");
     const NewtonExpansion largest = expandBinomial(170);
     ASSERT_TRUE(largest.complete);
-    EXPECT_TRUE(largest.formula.starts_with("(a+b)^170 = a^170 +170a^169 b+14365a^168 b^2+")) << largest.formula;
+    EXPECT_TRUE(largest.formula.starts_with("(a+b)^170 = a^170 +170a^169 b+14365a^168 b^2+"))
+        << largest.formula;
     EXPECT_TRUE(largest.formula.ends_with("+170a b^169+ b^170")) << largest.formula;
     // 171 overflows: the text ends with the last term built before the failing coefficient.
     const NewtonExpansion e = expandBinomial(171);

@@ -42,7 +42,9 @@ TEST_F(NewtonRow, ExpandsOrShowsTheMessageKeepingTheCoefficientsItCouldCompute)
 TEST_F(NewtonRow, ALongExpansionGrowsTheWindowAndTypingShrinksItBack)
 {
     const int areaHeight = window.BNwt->height();
-    const auto margin = [&] { return window.centralWidget()->height() - window.BNwt->y() - window.BNwt->height(); };
+    const auto margin = [&] {
+        return window.centralWidget()->height() - window.BNwt->y() - window.BNwt->height();
+    };
     expand("170");
     EXPECT_GT(window.BNwt->height(), areaHeight * 10);
     EXPECT_EQ(margin(), 23); // pixels: the 345 twips of the design

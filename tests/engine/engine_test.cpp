@@ -15,7 +15,7 @@ TEST(Counting, Limits)
     EXPECT_THROW((void)Fact(171), ArithmeticFailure);
     EXPECT_DOUBLE_EQ(Comb(33, 16), 1166803110.0);
     EXPECT_DOUBLE_EQ(Comb(34, 17), 2333606220.0);
-    EXPECT_THROW((void)Varia(32767, -1), ArithmeticFailure); // m - n + 2 is formed in 16 bits
+    EXPECT_THROW((void)Varia(32767, -1), ArithmeticFailure);  // m - n + 2 is formed in 16 bits
     EXPECT_THROW((void)CombRep(32767, 1), ArithmeticFailure); // m + n leaves 16 bits
     Multiplicitats r;
     r.k = 10;

@@ -57,7 +57,8 @@ protected:
     {
         Idioma = 2;
         QDir(work.path()).mkpath("Data/Sub");
-        for (const char* name : {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden.txt"})
+        for (const char* name :
+             {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden.txt"})
             QFile(work.file(name)).open(QIODevice::WriteOnly);
     }
 
@@ -85,7 +86,8 @@ protected:
 TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 {
     const char* rows[] = {
-        "Open|Save|Name|Type|Cancel|To the last visited folder|To up one level|Open folder|New folder|New folder",
+        "Open|Save|Name|Type|Cancel|To the last visited folder|To up one level|Open folder|New folder|New "
+        "folder",
         "Obrir|Guardar|Nom|Tipus|Cancel·la|A l'anterior carpeta visitada|Pujar-ne un nivell|Obrir carpeta|"
         "Crear carpeta nova|Carpeta nova",
         "Abrir|Guardar|Nombre|Tipo|Cancelar|A la anterior carpeta visitada|Subir un nivel|Abrir carpeta|"
@@ -111,26 +113,28 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 TEST_F(Dialog, SaveModeOkRulesAndCancel)
 {
     auto save = [&](const QString& kind, const QString& name) {
-        return run(1, "*.txt|*.*", [&](DFtxs& w) { w.LTps->setEditText(kind), type(w.IdNom, name, Qt::Key_Return); });
+        return run(1, "*.txt|*.*",
+                   [&](DFtxs& w) { w.LTps->setEditText(kind), type(w.IdNom, name, Qt::Key_Return); });
     };
     EXPECT_EQ(save("*.txt", "report.doc"), data + "/report.doc");
     EXPECT_EQ(save("*.txt", "report"), data + "/report.txt");
     for (const char* kind : {"*.*", "", "plain"})
         EXPECT_EQ(save(kind, "report"), data + "/report") << kind;
     EXPECT_FALSE(QFile::exists(data + "/report.txt")) << "the dialog only names the file";
-    EXPECT_EQ(run(1, "*.txt", [&](DFtxs& w) {
-                  w.BtOk->click();
-                  EXPECT_TRUE(w.isVisible()) << "an empty name does nothing";
-                  type(w.IdNom, data + "/Sub", Qt::Key_Return);
-                  EXPECT_EQ(w.LDirs->path(), data + "/Sub");
-                  w.BtAm->click();
-                  EXPECT_EQ(w.LDirs->path(), data);
-                  type(w.IdNom, "/", Qt::Key_Return);
-                  w.BtAm->click();
-                  EXPECT_EQ(w.LDirs->path(), "/") << "up at the root stays there";
-                  type(w.IdNom, "a.txt");
-                  w.BtOk->click();
-              }),
+    EXPECT_EQ(run(1, "*.txt",
+                  [&](DFtxs& w) {
+                      w.BtOk->click();
+                      EXPECT_TRUE(w.isVisible()) << "an empty name does nothing";
+                      type(w.IdNom, data + "/Sub", Qt::Key_Return);
+                      EXPECT_EQ(w.LDirs->path(), data + "/Sub");
+                      w.BtAm->click();
+                      EXPECT_EQ(w.LDirs->path(), data);
+                      type(w.IdNom, "/", Qt::Key_Return);
+                      w.BtAm->click();
+                      EXPECT_EQ(w.LDirs->path(), "/") << "up at the root stays there";
+                      type(w.IdNom, "a.txt");
+                      w.BtOk->click();
+                  }),
               "/a.txt");
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(run(1, "*.txt", [](DFtxs& w) { type(w.IdNom, "second.txt"), w.BtFuig->click(); }), "");
@@ -141,15 +145,17 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
 // Open wants an existing file, or a pattern, which it hands back as typed.
 TEST_F(Dialog, OpenModeOkRulesAndBack)
 {
-    EXPECT_EQ(run(0, "*.txt|*.*", [&](DFtxs& w) {
-                  type(w.IdNom, "report", Qt::Key_Return);
-                  type(w.IdNom, "missing.txt", Qt::Key_Return);
-                  w.BtFuig->click();
-              }),
+    EXPECT_EQ(run(0, "*.txt|*.*",
+                  [&](DFtxs& w) {
+                      type(w.IdNom, "report", Qt::Key_Return);
+                      type(w.IdNom, "missing.txt", Qt::Key_Return);
+                      w.BtFuig->click();
+                  }),
               "");
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "Path not found|report");
-    EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text, "File not found|" + data + "/missing.txt");
+    EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text,
+              "File not found|" + data + "/missing.txt");
     EXPECT_EQ(run(0, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }), data + "/*.txt");
     // A starting folder that does not exist gives way to the working folder,
     // and the caller learns which.
@@ -162,16 +168,18 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
         data + "/gone");
     EXPECT_EQ(startedIn, work.path());
     // Back and back again swap the last two folders; a double click opens.
-    EXPECT_EQ(run(0, "*.*", [&](DFtxs& w) {
-                  click(w.LDirs, "Sub", true);
-                  w.BtRere->click();
-                  w.BtRere->click();
-                  EXPECT_EQ(w.LDirs->path(), data + "/Sub");
-                  w.BtRere->click();
-                  EXPECT_EQ(entries(w.LFtxs), QStringList({"notes.TXT", "old.txt", "other.doc", "README"}));
-                  click(w.LFtxs, "old.txt", true);
-              }),
-              data + "/old.txt");
+    EXPECT_EQ(
+        run(0, "*.*",
+            [&](DFtxs& w) {
+                click(w.LDirs, "Sub", true);
+                w.BtRere->click();
+                w.BtRere->click();
+                EXPECT_EQ(w.LDirs->path(), data + "/Sub");
+                w.BtRere->click();
+                EXPECT_EQ(entries(w.LFtxs), QStringList({"notes.TXT", "old.txt", "other.doc", "README"}));
+                click(w.LFtxs, "old.txt", true);
+            }),
+        data + "/old.txt");
 }
 
 // New folder: blank Enter keeps the box, Esc closes only the box; Delete asks

@@ -18,7 +18,8 @@ TEST(Append, KeepsWhatIsThereByteForByteOrSaysWhyNot)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before + "V(5,3) = 60\r\n\r\n");
 
-    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), 0), "the folder or the file does not exist");
+    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), 0),
+              "the folder or the file does not exist");
     EXPECT_EQ(reasonText(appendToFile(work.path(), "x"), 1), "és una carpeta");
     EXPECT_EQ(reasonText(appendToFile("/dev/full", "x"), 2), "el disco está lleno");
 }

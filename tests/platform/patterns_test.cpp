@@ -27,9 +27,11 @@ TEST(Patterns, AgreeWithQtsWildcardsOverManyInputs)
         const QString name = draw("aAbB.", 7), pattern = draw("aAbB.*?", 6);
         const bool dotless = pattern.endsWith(QLatin1String(".*")) && !name.contains(u'.');
         const bool expected = qt(name, pattern) || (dotless && qt(name, pattern.chopped(2)));
-        ASSERT_EQ(matchesPattern(name, pattern), expected) << name.toStdString() << " ~ " << pattern.toStdString();
+        ASSERT_EQ(matchesPattern(name, pattern), expected)
+            << name.toStdString() << " ~ " << pattern.toStdString();
     }
     EXPECT_TRUE(matchesPattern("Makefile", "*.*"));
     EXPECT_TRUE(matchesPattern("Àrea.Txt", "*.TXT")) << "case is ignored beyond ASCII too";
-    EXPECT_FALSE(matchesPattern("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "*a*a*a*a*a*a*a*a*b")) << "and quickly";
+    EXPECT_FALSE(matchesPattern("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "*a*a*a*a*a*a*a*a*b"))
+        << "and quickly";
 }

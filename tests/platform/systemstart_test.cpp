@@ -16,7 +16,8 @@ static QStringList recorded(const QString& output)
     for (int wait = 0; wait < 1000 && !QFile::exists(output); ++wait)
         QThread::msleep(10);
     QFile file(output);
-    const QString lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<nothing recorded>";
+    const QString lines =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<nothing recorded>";
     file.remove();
     return lines.split(u'\n', Qt::SkipEmptyParts);
 }
@@ -27,7 +28,8 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
 {
     tarvi::testkit::TempWorkDir dir;
     const QString args = dir.file("args");
-    const QString script = QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n");
+    const QString script =
+        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n");
     tarvi::testkit::writeFile(dir.file("recorder"), script.arg(args).toUtf8());
     QFile::setPermissions(dir.file("recorder"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -41,7 +43,8 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
     EXPECT_EQ(recorded(args), QStringList({"one", "two three", "$HOME"}));
 
     EXPECT_FALSE(starter.start("no-such-program-anywhere", WindowStyle::NormalFocus));
-    EXPECT_FALSE(SystemStarter(Openers{"no-such-opener-anywhere", {}}).start("Notepad x.txt", WindowStyle::NormalFocus));
+    EXPECT_FALSE(SystemStarter(Openers{"no-such-opener-anywhere", {}})
+                     .start("Notepad x.txt", WindowStyle::NormalFocus));
 }
 
 // The command interpreter's part: Windows names map to desktop openers, and a
@@ -51,7 +54,8 @@ TEST(SystemStarter, PlansWindowsStyleLines)
     tarvi::testkit::TempWorkDir dir;
     const Openers openers;
     EXPECT_EQ(planStart("cmd.exe /c Tarvi.pdf", dir.path(), openers), (Launch{"xdg-open", {"Tarvi.pdf"}}));
-    EXPECT_EQ(planStart("command.com /c Veldra.htm", dir.path(), openers), (Launch{"gio", {"open", "Veldra.htm"}}));
+    EXPECT_EQ(planStart("command.com /c Veldra.htm", dir.path(), openers),
+              (Launch{"gio", {"open", "Veldra.htm"}}));
     tarvi::testkit::writeFile(dir.file("temp.bat"), "/docs/manual de uso.pdf\r\n");
     EXPECT_EQ(planStart("temp.bat", dir.path(), openers), (Launch{"xdg-open", {"/docs/manual de uso.pdf"}}));
     tarvi::testkit::writeFile(dir.file("temp.bat"), "sh -c true\r\n");

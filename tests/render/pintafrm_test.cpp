@@ -98,8 +98,8 @@ void expectSameAsLiteral(float widthTwips, float heightTwips, float size, float 
                           area.currentY());
     };
     ASSERT_TRUE(outcome(PintaFrm) == outcome(testkit::PintaFrmLiteral))
-        << "width " << widthTwips << " height " << heightTwips << " size " << size << " max " << maxHeightTwips
-        << " text " << std::string(text.begin(), text.end());
+        << "width " << widthTwips << " height " << heightTwips << " size " << size << " max "
+        << maxHeightTwips << " text " << std::string(text.begin(), text.end());
 }
 
 TEST(PintaFrmEquivalence, NewtonTextsInTheStrip)
@@ -127,8 +127,9 @@ TEST(PintaFrmEquivalence, RandomMarkupTextsInAreasOfManySizes)
         for (char32_t& c : text)
             c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
         const float height = heights[(i / 4) % 4];
-        expectSameAsLiteral(widths[i % 4], height, sizes[(i / 16) % 4], pixels[i % 3], static_cast<float>(i % 5),
-                            text, i % 7 == 0 ? height + 300 : 1e9f); // every seventh area stops growing
+        expectSameAsLiteral(widths[i % 4], height, sizes[(i / 16) % 4], pixels[i % 3],
+                            static_cast<float>(i % 5), text,
+                            i % 7 == 0 ? height + 300 : 1e9f); // every seventh area stops growing
     }
 }
 

@@ -90,9 +90,10 @@ TEST_F(ToolsTest, ListsSurviveASaveAndALoad)
 {
     std::vector<ToolEntry> twelve = copies(12);
     twelve[5] = {"Título ñ àç·", "", "", "éste, \"aquél\""};
-    for (const std::vector<ToolEntry>& list : {std::vector<ToolEntry>{}, twelve,
-                                               {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"",
-                                                 " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
+    for (const std::vector<ToolEntry>& list :
+         {std::vector<ToolEntry>{},
+          twelve,
+          {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"", " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
         save(list);
         ASSERT_TRUE(LlegeixTools());
         EXPECT_EQ(currentList(), list);
@@ -108,9 +109,11 @@ TEST_F(ToolsTest, ReadingStopsWhereTheListEnds)
     const QByteArray t = "T\r\nt.exe\r\n\r\n\r\n";
     const std::vector<std::tuple<QByteArray, std::vector<ToolEntry>, bool>> files = {
         {"", {}, true},
-        {"A\r\na.exe\r\n/w\r\n-p\r\n\r\nB\r\nb.exe\r\n\r\n\r\n\r\n", {a}, true}, // an empty title ends the list
-        {"A\r\na.exe\r\n/w\r\n-p\r\nB\r\n", {a, b}, true},                        // the last record cut after its title
-        {"A\na.exe\n/w\n-p\n\n", {a}, true}, // bare line feeds, as written on Linux
+        {"A\r\na.exe\r\n/w\r\n-p\r\n\r\nB\r\nb.exe\r\n\r\n\r\n\r\n",
+         {a},
+         true},                                            // an empty title ends the list
+        {"A\r\na.exe\r\n/w\r\n-p\r\nB\r\n", {a, b}, true}, // the last record cut after its title
+        {"A\na.exe\n/w\n-p\n\n", {a}, true},               // bare line feeds, as written on Linux
         {t.repeated(12) + "\r\n", copies(12), true},
         {t.repeated(13) + "\r\n", {}, false}, // thirteen tools fail as a whole
     };
@@ -129,7 +132,9 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         {{"Bloc", "notepad.exe", "", ""}, "notepad.exe", true},
         {{"Calc", "calc.EXE", "/util", "-x"}, "/util/calc.EXE -x", true},
         // A long document first: each later one must rewrite temp.bat, not add to it.
-        {{"Manual", "a-rather-long-document-name.pdf", "/docs", ""}, "/docs/a-rather-long-document-name.pdf", false},
+        {{"Manual", "a-rather-long-document-name.pdf", "/docs", ""},
+         "/docs/a-rather-long-document-name.pdf",
+         false},
         {{"Params", "", "", "  --help  me "}, "--help  me", false}, // blanks trimmed at both ends only
         {{"Params", "", "", "run.Com"}, "run.Com", true},
         {{"Folder", "tool", "/opt/my.bat.d", ""}, "/opt/my.bat.d/tool", true}, // the ending counts anywhere
@@ -142,7 +147,8 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         setList({entry});
         ExecutaTool(1, services);
         EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
-        EXPECT_EQ(starter.starts.back().style, direct ? WindowStyle::NormalFocus : WindowStyle::MinimizedFocus);
+        EXPECT_EQ(starter.starts.back().style,
+                  direct ? WindowStyle::NormalFocus : WindowStyle::MinimizedFocus);
         if (!direct) {
             EXPECT_EQ(readBytes("temp.bat"), (line + "\r\n").toUtf8());
         }
@@ -155,7 +161,8 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
     starter.outcomes = {false};
     ExecutaTool(1, services);
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\"")) << messages.boxes[0].text.toStdString();
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\""))
+        << messages.boxes[0].text.toStdString();
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -175,8 +182,10 @@ protected:
     void open(const QString& commandLine = {})
     {
         QApplication::processEvents(); // a closed editor is gone first
-        const FileChooser chooser = [this](const platform::Services&, std::int16_t, QString&, const QString&) {
-            QDir::setCurrent(QDir::tempPath()); // the dialog moves about the file system, as the real one does
+        const FileChooser chooser = [this](const platform::Services&, std::int16_t, QString&,
+                                           const QString&) {
+            QDir::setCurrent(
+                QDir::tempPath()); // the dialog moves about the file system, as the real one does
             return chosen;
         };
         editor = EditaTools(&mainWindow, {services, chooser, commandLine});
@@ -184,10 +193,14 @@ protected:
 
     QLineEdit* Ed(int i) const { return editor->findChild<QLineEdit*>(QStringLiteral("Ed(%1)").arg(i)); }
     QListWidget* Lst() const { return editor->findChild<QListWidget*>("Lst"); }
-    void click(const QString& name) const { QTest::mouseClick(editor->findChild<QPushButton*>(name), Qt::LeftButton); }
+    void click(const QString& name) const
+    {
+        QTest::mouseClick(editor->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
     void pick(int row) const
     {
-        QTest::mouseClick(Lst()->viewport(), Qt::LeftButton, {}, Lst()->visualItemRect(Lst()->item(row)).center());
+        QTest::mouseClick(Lst()->viewport(), Qt::LeftButton, {},
+                          Lst()->visualItemRect(Lst()->item(row)).center());
     }
     // Types the fields into the first boxes and accepts them with the tick button.
     void accept(const QStringList& fields) const
@@ -281,7 +294,8 @@ TEST_F(Editor, RefusesATwelfthPlusOneAndAnEmptyTitle)
     accept({"T12"});
     accept({"T13"});
     ASSERT_EQ(messages.boxes.size(), 2u);
-    EXPECT_EQ(messages.boxes[1].text, "The list already holds twelve tools. Erase one before adding another.");
+    EXPECT_EQ(messages.boxes[1].text,
+              "The list already holds twelve tools. Erase one before adding another.");
     EXPECT_EQ(Lst()->count(), 12);
 }
 
@@ -304,7 +318,8 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
     QApplication::processEvents();
     ASSERT_FALSE(editor.isNull());
     click("BtOk");
-    EXPECT_EQ(readBytes("Tools.rel"), QByteArray("A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(readBytes("Tools.rel"),
+              QByteArray("A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n"));
     EXPECT_EQ(shown(), (QStringList{"A", "Bloc"}));
 }
 
