@@ -1,8 +1,11 @@
 #include "engine/numtext.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace tarvi {
 
@@ -12,6 +15,12 @@ std::string GeneralNumberText(double x)
 {
     if (x == 0.0)
         return "0";
+    // No count is ever infinite or undefined, but the text of one must not be
+    // made up from digits that were never written.
+    if (std::isnan(x))
+        return "nan";
+    if (std::isinf(x))
+        return x < 0 ? "-inf" : "inf";
 
     // "%.14e" rounds to 15 significant digits: d.dddddddddddddde±XX.
     char buffer[40];
@@ -39,6 +48,28 @@ std::string GeneralNumberText(double x)
         return text.append(digits).append(static_cast<std::size_t>(exponent + 1 - length), '0');
     const auto point = static_cast<std::size_t>(exponent + 1);
     return text.append(digits, 0, point).append(".").append(digits, point);
+}
+
+double NearestWith15Digits(std::string_view digits)
+{
+    constexpr std::size_t kSignificant = 15;
+    unsigned long long kept = 0;
+    std::from_chars(digits.data(), digits.data() + std::min(digits.size(), kSignificant), kept);
+    std::size_t exponent = 0;
+    if (digits.size() > kSignificant) {
+        exponent = digits.size() - kSignificant;
+        const std::string_view rest = digits.substr(kSignificant);
+        const bool beyondFirst = rest.find_first_not_of('0', 1) != std::string_view::npos;
+        if (rest[0] > '5' || (rest[0] == '5' && (beyondFirst || kept % 2 == 1)))
+            ++kept;
+    }
+    // A decimal of 15 significant digits comes back unchanged from the nearest
+    // double, so its general number text is these digits.
+    const std::string decimal = std::to_string(kept) + "e" + std::to_string(exponent);
+    double value = 0;
+    if (std::from_chars(decimal.data(), decimal.data() + decimal.size(), value).ec != std::errc())
+        return std::numeric_limits<double>::infinity();
+    return value;
 }
 
 std::string FormatCoef(double x)
