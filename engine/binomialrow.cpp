@@ -1,7 +1,5 @@
 #include "engine/binomialrow.h"
 
-#include <cstdio>
-
 namespace tarvi {
 
 namespace {
@@ -15,10 +13,12 @@ BinomialRow::BinomialRow(std::int16_t n) : n_(n) {}
 std::string BinomialRow::digits() const
 {
     std::string out = std::to_string(limbs_.back());
-    char limb[16];
     for (auto i = limbs_.size() - 1; i-- > 0;) {
-        std::snprintf(limb, sizeof limb, "%09u", static_cast<unsigned>(limbs_[i]));
-        out += limb;
+        // Every lower limb is nine digits, leading zeros included.
+        char limb[9];
+        for (std::uint32_t value = limbs_[i], d = 9; d-- > 0; value /= 10)
+            limb[d] = static_cast<char>('0' + value % 10);
+        out.append(limb, sizeof limb);
     }
     return out;
 }
