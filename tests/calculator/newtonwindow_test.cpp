@@ -40,6 +40,27 @@ TEST_F(NewtonRow, ExpandsOrShowsTheMessageKeepingTheCoefficientsItCouldCompute)
     EXPECT_EQ(window.LstC->count(), static_cast<int>(expandBinomial(171).coefficients.size()));
 }
 
+// Every character of the longest expansion ends inside the area, in the fonts
+// it is drawn with, and pressing Enter again on the same n draws the same
+// glyphs over themselves: nothing piles up, no pixel changes.
+TEST_F(NewtonRow, TheLongestExpansionStaysInsideTheAreaAndRedrawsUnchanged)
+{
+    expand("170");
+    PictureArea& area = *window.BNwt;
+    const std::vector<PictureArea::Glyph> drawn = area.drawing();
+    const QImage first = area.grab().toImage();
+    for (const PictureArea::Glyph& g : drawn) {
+        area.setFontSize(g.size);
+        EXPECT_LE(g.x + area.textWidth(g.c), area.scaleWidth())
+            << QString::fromUcs4(&g.c, 1).toStdString() << " at " << g.x << ", " << g.y;
+    }
+    for (int press = 2; press <= 50; ++press)
+        QTest::keyClick(window.idNb, Qt::Key_Return);
+    EXPECT_EQ(area.drawing().size(), drawn.size());
+    EXPECT_EQ(area.grab().toImage(), first);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
 // The window keeps its margin below the strip while the strip grows for a long
 // expansion, and shrinks back when the exponent is edited.
 TEST_F(NewtonRow, ALongExpansionGrowsTheWindowAndTypingShrinksItBack)
