@@ -3,6 +3,7 @@
 #include "calculator/core/randomcase.h"
 
 #include <charconv>
+#include <optional>
 
 namespace tarvi::cli {
 
@@ -48,10 +49,10 @@ Answer random(Words words, Context& context)
                            " arguments");
     const bool all = sameWord(words[0], "Todos");
     const FormulaKind first = all ? FormulaKind::V : kindOf(words[0]);
-    Generator seeded;
+    std::optional<Generator> seeded;
     if (words.size() == 2)
-        seeded.seed(readSeed(words[1]));
-    Generator& generator = words.size() == 2 ? seeded : context.generator;
+        seeded.emplace(readSeed(words[1]));
+    Generator& generator = seeded ? *seeded : context.generator;
 
     const int last = all ? kKinds - 1 : index(first);
     std::vector<std::string> lines;
