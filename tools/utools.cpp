@@ -41,7 +41,7 @@ bool LlegeixTools()
     return true;
 }
 
-bool DesaTools(QString& reason)
+platform::FsResult DesaTools()
 {
     QStringList lines;
     for (int i = 1; i <= NumTools; ++i) {
@@ -49,7 +49,7 @@ bool DesaTools(QString& reason)
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return WriteTextLines(QString::fromLatin1(kToolsFile), lines, reason);
+    return WriteTextLines(QString::fromLatin1(kToolsFile), lines);
 }
 
 void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
@@ -118,11 +118,11 @@ void ExecutaTool(std::int16_t i, const platform::Services& services)
     }
 
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    QString reason;
-    if (!WriteTextLines(launchFile, {line}, reason)) {
-        reportFailure(
-            services, tool,
-            QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).").arg(launchFile, reason));
+    const platform::FsResult written = WriteTextLines(launchFile, {line});
+    if (!written.ok()) {
+        reportFailure(services, tool,
+                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")
+                          .arg(launchFile, platform::reasonText(written, 2)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

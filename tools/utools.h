@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 
@@ -42,8 +43,8 @@ bool LlegeixTools();
 
 // Writes the whole list to Tools.rel: four lines a tool and one empty line to
 // end it. The old file is replaced only once the new one is complete; on
-// failure it stays as it was, and `reason` says what went wrong.
-bool DesaTools(QString& reason);
+// failure it stays as it was, and the result says what went wrong.
+platform::FsResult DesaTools();
 
 // The tool entries ITool(1 ... 12) of a window's menu. Each call returns false
 // when the window has no such entry.

@@ -1,7 +1,10 @@
 #include "calculator/ftarvi.h"
+#include "platform/files.h"
 #include "platform/language.h"
 #include "tests/support/fakes.h"
+#include "tests/support/specialfiles.h"
 #include "tests/support/workdir.h"
+#include "tools/editorcore.h"
 #include "tools/ftools.h"
 #include "tools/utools.h"
 
@@ -14,8 +17,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <csignal>
-#include <sys/resource.h>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -72,8 +73,7 @@ protected:
     void save(const std::vector<ToolEntry>& list)
     {
         setList(list);
-        QString reason;
-        ASSERT_TRUE(DesaTools(reason)) << reason.toStdString();
+        ASSERT_TRUE(DesaTools().ok());
         setList({});
     }
 
@@ -163,6 +163,46 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\""))
         << messages.boxes[0].text.toStdString();
+
+    // A temp.bat that is not an ordinary file is neither replaced nor started.
+    QFile::remove("temp.bat");
+    ASSERT_TRUE(makeFifo("temp.bat"));
+    setList({{"Manual", "manual.pdf", "", ""}});
+    ExecutaTool(1, services);
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].text, "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido "
+                                      "escribir temp.bat en la carpeta actual (no es un archivo ordinario).");
+    EXPECT_EQ(kindOf("temp.bat"), 'p');
+    EXPECT_EQ(starter.starts.size(), cases.size() + 1);
+}
+
+// Tools.rel as a pipe, a link to the zero device or a file over the size
+// limit reads as a file that cannot be read, at once: the main window opens
+// with no tools. A pipe as Lng.txt is an unreadable Lng.txt.
+TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
+{
+    const QByteArray title = "A\r\n";
+    const auto padded = [&](qint64 size) {
+        return title + QByteArray(size - title.size() - 2, 'x') + "\r\n";
+    };
+    writeBytes("Tools.rel", padded(platform::kLargestOwnFile));
+    EXPECT_TRUE(LlegeixTools());
+    EXPECT_EQ(Tools[1].File.size(), platform::kLargestOwnFile - 5);
+    writeBytes("Tools.rel", padded(platform::kLargestOwnFile + 1));
+    EXPECT_FALSE(LlegeixTools());
+
+    QFile::remove("Tools.rel");
+    ASSERT_TRUE(QFile::link("/dev/zero", "Tools.rel"));
+    EXPECT_FALSE(LlegeixTools());
+    QFile::remove("Tools.rel");
+    ASSERT_TRUE(makeFifo("Tools.rel"));
+    EXPECT_FALSE(LlegeixTools());
+    const FTarvi window{services};
+    EXPECT_TRUE(std::none_of(window.ITool.begin(), window.ITool.end(),
+                             [](const QAction* entry) { return entry->isVisible(); }));
+
+    ASSERT_TRUE(makeFifo("Lng.txt"));
+    EXPECT_EQ(TriaIdioma({}).idioma, 0);
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -305,13 +345,10 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
     save({tool("A")});
     open();
     accept({"Bloc", "notepad.exe"});
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit fullDisk{4, previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &fullDisk);
-    click("BtOk");
-    setrlimit(RLIMIT_FSIZE, &previous);
+    {
+        const FullDisk full(4);
+        click("BtOk");
+    }
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido guardar Tools.rel"));
     EXPECT_EQ(readBytes("Tools.rel"), QByteArray("A\r\na.exe\r\n\r\n\r\n\r\n"));
@@ -321,6 +358,48 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
     EXPECT_EQ(readBytes("Tools.rel"),
               QByteArray("A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n"));
     EXPECT_EQ(shown(), (QStringList{"A", "Bloc"}));
+}
+
+// "Ok" on a Tools.rel that is a pipe, a socket or a device, directly or
+// through a link, leaves it as it is and says that the list was not saved; a
+// link to an ordinary file stays a link to the rewritten file.
+TEST_F(Editor, OkNeverReplacesWhatIsNoOrdinaryFile)
+{
+    ASSERT_TRUE(makeFifo("pipe"));
+    ASSERT_TRUE(makeSocket(dir.file("socket")));
+    QStringList others = {"pipe", "socket"};
+    if (makeNullDevice("device"))
+        others << "device";
+    for (const QString& other : others) {
+        const char kind = kindOf(other);
+        for (const QString& name : {other, QStringLiteral("Tools.rel")}) {
+            // The file itself as Tools.rel, then a link to it.
+            ASSERT_TRUE(name == other ? QFile::rename(other, "Tools.rel") : QFile::link(other, name));
+            open();
+            accept({"Bloc", "notepad.exe"});
+            click("BtOk");
+            ASSERT_EQ(messages.boxes.size(), 1u) << name.toStdString();
+            EXPECT_EQ(messages.boxes[0].text, "No se ha podido guardar Tools.rel; la lista guardada no ha "
+                                              "cambiado.\r\nno es un archivo ordinario");
+            messages.boxes.clear();
+            click("BtEsc");
+            if (name == other) {
+                ASSERT_TRUE(QFile::rename("Tools.rel", other));
+            }
+            EXPECT_EQ(kindOf(other), kind) << other.toStdString();
+        }
+        EXPECT_EQ(kindOf("Tools.rel"), 'l');
+        QFile::remove("Tools.rel");
+    }
+
+    writeBytes("list.rel", "");
+    ASSERT_TRUE(QFile::link("list.rel", "Tools.rel"));
+    open();
+    accept({"Bloc", "notepad.exe"});
+    click("BtOk");
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(kindOf("Tools.rel"), 'l');
+    EXPECT_EQ(readBytes("list.rel"), "Bloc\r\nnotepad.exe\r\n\r\n\r\n\r\n");
 }
 
 } // namespace
