@@ -58,7 +58,7 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
         return;
     bool entriesFound = true;
     for (int i = 1; i <= NumTools && entriesFound; ++i)
-        entriesFound = window.setCaption(i, Tools[i].Title) && window.setVisible(i, true);
+        entriesFound = window.setTool(i, Tools[i]) && window.setVisible(i, true);
     for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
         entriesFound = window.setVisible(i, false);
     if (!entriesFound)
@@ -105,11 +105,8 @@ bool EsPrograma(const QString& commandLine)
            lower.contains(QLatin1String(".bat"));
 }
 
-void ExecutaTool(std::int16_t i, const platform::Services& services)
+void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
 {
-    if (i < 1 || i > kMaxTools)
-        return;
-    const ToolEntry& tool = Tools[i];
     const QString line = LiniaOrdres(tool);
     if (EsPrograma(line)) {
         if (!services.starter.start(line, platform::WindowStyle::NormalFocus))

@@ -51,7 +51,10 @@ platform::FsResult DesaTools();
 class ToolMenu {
 public:
     virtual ~ToolMenu() = default;
-    virtual bool setCaption(int index, const QString& caption) = 0;
+    // The entry shows the tool's title and keeps the whole tool, so that
+    // choosing it starts that very tool, whatever the list in memory holds by
+    // then.
+    virtual bool setTool(int index, const ToolEntry& tool) = 0;
     virtual bool setVisible(int index, bool visible) = 0;
 };
 
@@ -69,10 +72,9 @@ QString LiniaOrdres(const ToolEntry& tool);
 // anywhere in it, in any case.
 bool EsPrograma(const QString& commandLine);
 
-// Starts the tool of slot i (1 ... 12) without waiting: a program directly, in
-// a normal window; anything else through temp.bat, minimised. A start that
-// fails, or a temp.bat that cannot be written, is reported in a box naming the
-// tool.
-void ExecutaTool(std::int16_t i, const platform::Services& services);
+// Starts a tool without waiting: a program directly, in a normal window;
+// anything else through temp.bat, minimised. A start that fails, or a temp.bat
+// that cannot be written, is reported in a box naming the tool.
+void ExecutaTool(const ToolEntry& tool, const platform::Services& services);
 
 } // namespace tarvi

@@ -144,8 +144,7 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         {{"Root", "x.exe", "/", ""}, "//x.exe", true},
     };
     for (const auto& [entry, line, direct] : cases) {
-        setList({entry});
-        ExecutaTool(1, services);
+        ExecutaTool(entry, services);
         EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
         EXPECT_EQ(starter.starts.back().style,
                   direct ? WindowStyle::NormalFocus : WindowStyle::MinimizedFocus);
@@ -153,13 +152,11 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
             EXPECT_EQ(readBytes("temp.bat"), (line + "\r\n").toUtf8());
         }
     }
-    ExecutaTool(0, services); // only the twelve slots can be started
-    ExecutaTool(13, services);
     EXPECT_EQ(starter.starts.size(), cases.size());
 
     // A start that fails is told, naming the tool; the program goes on.
     starter.outcomes = {false};
-    ExecutaTool(1, services);
+    ExecutaTool(std::get<0>(cases.back()), services);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\""))
         << messages.boxes[0].text.toStdString();
@@ -167,8 +164,7 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
     // A temp.bat that is not an ordinary file is neither replaced nor started.
     QFile::remove("temp.bat");
     ASSERT_TRUE(makeFifo("temp.bat"));
-    setList({{"Manual", "manual.pdf", "", ""}});
-    ExecutaTool(1, services);
+    ExecutaTool({"Manual", "manual.pdf", "", ""}, services);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[1].text, "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido "
                                       "escribir temp.bat en la carpeta actual (no es un archivo ordinario).");
@@ -400,6 +396,42 @@ TEST_F(Editor, OkNeverReplacesWhatIsNoOrdinaryFile)
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(kindOf("Tools.rel"), 'l');
     EXPECT_EQ(readBytes("list.rel"), "Bloc\r\nnotepad.exe\r\n\r\n\r\n\r\n");
+}
+
+// A menu entry starts the tool it shows, whatever the editor has done to the
+// list in memory since the menu was filled: a deletion left with "Esc", or
+// one saved while Lng.txt keeps the menu as it was.
+TEST_F(Editor, AnEntryStartsTheToolItShows)
+{
+    save({{"A", "rec.exe", "/w", "aaa"}, {"B", "rec.exe", "", "bbb"}});
+    open();
+    click("BtOk");
+    const auto started = [this] {
+        QStringList lines;
+        for (QAction* entry : mainWindow.ITool)
+            if (entry->isVisible()) {
+                entry->trigger();
+                lines << starter.starts.back().commandLine;
+            }
+        return lines;
+    };
+    const QStringList both = {"/w/rec.exe aaa", "rec.exe bbb"};
+    EXPECT_EQ(started(), both);
+
+    open();
+    pick(0);
+    click("BtBrr");
+    click("BtEsc");
+    EXPECT_EQ(started(), both) << "after a deletion left with Esc";
+
+    writeBytes("Lng.txt", "esp\r\n");
+    open();
+    pick(0);
+    click("BtBrr");
+    click("BtOk");
+    EXPECT_EQ(readBytes("Tools.rel"), "B\r\nrec.exe\r\n\r\nbbb\r\n\r\n");
+    EXPECT_EQ(shown(), (QStringList{"A", "B"}));
+    EXPECT_EQ(started(), both) << "after a deletion saved with the menu kept";
 }
 
 } // namespace
