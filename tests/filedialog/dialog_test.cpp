@@ -215,3 +215,20 @@ TEST_F(Dialog, NewFolderAndDelete)
     EXPECT_EQ(messages.boxes[2].title + "|" + messages.boxes[2].text, "Erase file?|" + data + "/old.txt");
     EXPECT_EQ(messages.boxes[2].buttons, platform::MessageButtons::YesNo);
 }
+
+// A dialog that has ended keeps none of its caller's services, which may be
+// gone by then (a closed tools editor's): a stray Delete in its file list asks
+// nothing and deletes nothing.
+TEST_F(Dialog, AnEndedDialogKeepsNoServices)
+{
+    QPointer<DFtxs> window;
+    run(0, "*.*", [&](DFtxs& w) {
+        window = &w;
+        click(w.LFtxs, "old.txt");
+        w.reject();
+    });
+    ASSERT_FALSE(window.isNull());
+    QTest::keyClick(window->LFtxs, Qt::Key_Delete);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_TRUE(QFile::exists(data + "/old.txt"));
+}
