@@ -49,8 +49,9 @@ std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
 void FTarvi::OpGuard_Click()
 {
     // The window cannot change while the modal dialog is open, so the block
-    // is the state the user saw when choosing the command.
-    const QString block = caseBlock(shownPanels(), FormulaNwt);
+    // is the state the user saw when choosing the command. An expansion cut
+    // off by an overflow is no answer: the block then has no Newton line.
+    const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
     QString folder = QDir::currentPath() + kCaseFolder;
     const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
     if (!path.isEmpty()) {

@@ -138,6 +138,7 @@ private:
     std::int16_t ExpNwt = 0;              // Newton exponent
     QString DirInici;                     // working folder at load
     QString FormulaNwt;                   // last Newton expansion, empty until one
+    bool formulaNwtComplete_ = false;     // FormulaNwt was not cut off by an overflow
     float MidaLletraNwt = 0;              // font size of BNwt at load
     float AmpladaInicial = 0;             // window width at load
     float AlcadaNwt = 0;                  // height of BNwt at load

@@ -54,6 +54,7 @@ bool FTarvi::CalculaNwt(std::int16_t n)
     for (const std::string& c : expansion.coefficients)
         LstC->addItem(toQt(c));
     FormulaNwt = toQt(expansion.formula);
+    formulaNwtComplete_ = expansion.complete;
     if (!expansion.complete)
         return false;
 

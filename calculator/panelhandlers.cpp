@@ -140,9 +140,12 @@ void FTarvi::npr_Edited(const QString& text)
     PosaNi();
 }
 
-// Puts the list's entries into the drop-down, nothing picked, the field empty.
+// Called after every change of the list: puts its entries into the drop-down,
+// nothing picked, the field empty. A PR count then no longer matches the list,
+// so it goes, as it does when m is edited, and a save cannot write it.
 void FTarvi::showMultiplicities()
 {
+    IdRes[index(FormulaKind::PR)]->clear();
     npr->clear();
     for (const std::string& entry : nprList_.entries())
         npr->addItem(toQt(entry));

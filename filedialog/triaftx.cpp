@@ -23,10 +23,13 @@ QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& 
 {
     ModeDlg = mode;
     // One window for the whole run. It belongs to no other window, so that
-    // closing the window that asked does not take it away.
+    // closing the window that asked does not take it away; it goes when the
+    // program quits, while the application still stands.
     static QPointer<DFtxs> window;
-    if (window.isNull())
+    if (window.isNull()) {
         window = new DFtxs();
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    }
     PreparaDFtxs(*window, services, folder, patterns);
     return FtxTriat;
 }

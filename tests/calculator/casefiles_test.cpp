@@ -77,3 +77,26 @@ TEST_F(CaseFiles, AFileThatCannotBeAppendedToIsNamedWithTheReason)
     EXPECT_EQ(read(locked), "kept");
     EXPECT_TRUE(starter.starts.empty()) << "no editor on a file that was not written";
 }
+
+// A save writes no answer that no longer matches what it answers: not the PR
+// count once the list has changed, nor an expansion that an overflow cut off.
+TEST_F(CaseFiles, NoStaleOrCutOffAnswerIsSaved)
+{
+    const auto expand = [&](const char* n) {
+        window.idNb->clear();
+        QTest::keyClicks(window.idNb, n);
+        QTest::keyClick(window.idNb, Qt::Key_Return);
+    };
+    expand("2");
+    addMultiplicities({"4"});
+    choose(window.OpGuard, "casos.txt");
+    expand("171");
+    choose(window.OpGuard, "casos.txt");
+    EXPECT_EQ(read(prbls + "/casos.txt").toStdString(), "(a+b)^2 = a^2 +2a b+ b^2\r\n\r\n");
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "n ha de ser un entero positivo");
+    expand("3");
+    choose(window.OpGuard, "casos.txt");
+    EXPECT_TRUE(read(prbls + "/casos.txt").endsWith("\r\n\r\n(a+b)^3 = a^3 +3a^2 b+3a b^2+ b^3\r\n\r\n"))
+        << "a whole expansion after a failed one is saved again";
+}

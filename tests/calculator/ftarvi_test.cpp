@@ -106,22 +106,16 @@ TEST_F(MainWindow, EqualsOrEnterEvaluateAndAnyEditEmptiesTheCount)
 TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
 {
     QLineEdit* field = window.npr->lineEdit();
-    const auto pick = [&](int position) { // with the arrow keys from the top; the field's text then selected
-        window.npr->setCurrentIndex(-1);
-        for (int i = 0; i <= position; ++i)
-            QTest::keyClick(window.npr, Qt::Key_Down);
-        field->selectAll();
-    };
     const auto shown = [&] { return items(window.npr).join(',') + " " + window.EtNi->text(); };
     addMultiplicities({"2", "3", "1"});
-    pick(1);
+    pickMultiplicity(1);
     addMultiplicities({"4", "2"});          // the 2 equals an entry and is still a new one
     QTest::keyClick(field, Qt::Key_Return); // an empty field adds nothing
     EXPECT_EQ(shown(), "2,4,1,2 2,4,1,2=9");
 
     messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
     for (int i = 0; i < 2; ++i) {
-        pick(1);
+        pickMultiplicity(1);
         QTest::keyClick(field, Qt::Key_Backspace);
     }
     ASSERT_EQ(messages.boxes.size(), 2u) << "the program's own emptying of the field asks nothing";
@@ -134,6 +128,45 @@ TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
     EXPECT_EQ(window.IdM[3]->text() + shown(), " ");
     addMultiplicities({"4"});
     EXPECT_EQ(shown(), "4 4=4");
+}
+
+// A PR count goes with the list that gave it: adding, replacing, deleting an
+// entry and "x" empty it, as editing m does. Keeping an entry keeps the count.
+TEST_F(MainWindow, AnyChangeOfThePrListEmptiesItsCount)
+{
+    QLineEdit* field = window.npr->lineEdit();
+    const auto solve = [&](const char* m) {
+        window.IdM[3]->clear();
+        QTest::keyClicks(window.IdM[3], m);
+        window.okD[3]->click();
+        return window.IdRes[3]->text();
+    };
+    const auto afterwards = [&] {
+        return (window.EtNi->text() + " [" + window.IdRes[3]->text() + "]").toStdString();
+    };
+    addMultiplicities({"2", "3", "1"});
+    ASSERT_EQ(solve("6"), "60");
+    addMultiplicities({"4"});
+    EXPECT_EQ(afterwards(), "2,3,1,4=10 []") << "added";
+
+    ASSERT_EQ(solve("10"), "12600");
+    pickMultiplicity(3);
+    addMultiplicities({"3"});
+    EXPECT_EQ(afterwards(), "2,3,1,3=9 []") << "replaced";
+
+    ASSERT_EQ(solve("9"), "5040");
+    messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
+    pickMultiplicity(3);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(afterwards(), "2,3,1,3=9 [5040]") << "kept";
+    pickMultiplicity(3);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(afterwards(), "2,3,1=6 []") << "deleted";
+    EXPECT_EQ(messages.boxes.size(), 2u) << "only the two deletion questions";
+
+    ASSERT_EQ(solve("6"), "60");
+    window.BtRst[3]->click();
+    EXPECT_EQ(afterwards(), " []") << "reset";
 }
 
 // "+", the panel's menu entry and "Todos" (the six panels in order) show the

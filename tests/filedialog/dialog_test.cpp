@@ -232,3 +232,20 @@ TEST_F(Dialog, AnEndedDialogKeepsNoServices)
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_TRUE(QFile::exists(data + "/old.txt"));
 }
+
+// The one dialog window serves every call and is deleted when the program
+// quits, before the application is taken down.
+TEST_F(Dialog, OneWindowForTheRunDeletedWhenTheProgramQuits)
+{
+    QPointer<DFtxs> first, second;
+    run(0, "*.txt", [&](DFtxs& w) { first = &w, w.BtFuig->click(); });
+    run(0, "*.txt", [&](DFtxs& w) { second = &w, w.BtFuig->click(); });
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first, second);
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(run(1, "*.txt", [](DFtxs& w) { type(w.IdNom, "after.txt"), w.BtOk->click(); }),
+              data + "/after.txt")
+        << "a later call makes a new one";
+}

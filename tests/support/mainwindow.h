@@ -35,6 +35,16 @@ protected:
         }
     }
 
+    // Picks an entry of the PR list with the arrow keys from the top, as a
+    // user does, and selects the field's text, ready to be typed over.
+    void pickMultiplicity(int position)
+    {
+        window.npr->setCurrentIndex(-1);
+        for (int i = 0; i <= position; ++i)
+            QTest::keyClick(window.npr, Qt::Key_Down);
+        window.npr->lineEdit()->selectAll();
+    }
+
     // The entries of a drop-down, in order.
     static QStringList items(const QComboBox* list)
     {
