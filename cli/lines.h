@@ -2,18 +2,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvi::cli {
 
-// The program's texts break lines with CR LF; a terminal wants LF.
-inline std::string withNewlines(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
-            result += text[i];
-    return result;
-}
+// The lines of a text, without their ends: the program's own texts break lines
+// with CR LF, a terminal and a batch with LF. A text without a break is one line.
+std::vector<std::string> splitLines(std::string_view text);
+
+std::string joinLines(const std::vector<std::string>& lines, std::string_view separator);
 
 } // namespace tarvi::cli

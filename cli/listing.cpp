@@ -3,30 +3,22 @@
 #include "calculator/core/enumeration.h"
 #include "cli/lines.h"
 
-#include <iostream>
-
 namespace tarvi::cli {
 
-int printListing(FormulaKind kind, const PanelInputs& inputs)
+Answer list(Words words, Context& context)
 {
-    const Listing listing = ListingFor(kind, inputs, platform::systemSeparators());
-    switch (listing.status) {
-    case Listing::Status::Listed:
-        std::cout << withNewlines(listing.text) << '\n';
-        return 0;
-    case Listing::Status::Rejected:
-        std::cerr << listing.evaluation.title << '\n' << withNewlines(listing.evaluation.message) << '\n';
-        return 1;
-    case Listing::Status::TooMany:
-        std::cerr << "The count is " << listing.evaluation.result << "; only counts up to " << kMostListed
-                  << " are listed.\n";
-        return 1;
-    case Listing::Status::TooManyLetters:
-        std::cerr << "This case needs more than " << Alfabet.size() << " letters; only cases with up to "
-                  << Alfabet.size() << " letters are listed.\n";
-        return 1;
-    }
-    return 1;
+    const PanelCase asked = readCase(words);
+    const Listing listing = ListingFor(asked.kind, asked.inputs, context.separators);
+    if (listing.status == Listing::Status::Listed)
+        return answered(splitLines(listing.text));
+    if (listing.status == Listing::Status::Rejected)
+        return answerOf(listing.evaluation);
+    if (listing.status == Listing::Status::TooMany)
+        return rejected({}, "The count is " + listing.evaluation.result + "; only counts up to " +
+                                std::to_string(kMostListed) + " are listed.");
+    const std::string letters = std::to_string(Alfabet.size());
+    return rejected({}, "This case needs more than " + letters + " letters; only cases with up to " +
+                            letters + " letters are listed.");
 }
 
 } // namespace tarvi::cli

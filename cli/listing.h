@@ -1,12 +1,12 @@
 #pragma once
 
-#include "calculator/core/evaluation.h"
+#include "cli/command.h"
 
 namespace tarvi::cli {
 
-// `tarvi-calc list`: prints what the panel counted for these inputs, one
-// entry a line. Exit status 0 when listed, 1 when the panel rejects the inputs
-// or the case is too large to list.
-int printListing(FormulaKind kind, const PanelInputs& inputs);
+// list KIND ARGS...: what the panel counted for these inputs, one entry a
+// line. Rejected when the panel rejects the inputs or the case is too large
+// to list.
+Answer list(Words words, Context& context);
 
 } // namespace tarvi::cli

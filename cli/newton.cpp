@@ -2,23 +2,19 @@
 
 #include "calculator/core/newton.h"
 
-#include <iostream>
+namespace tarvi::cli {
 
-int newtonCommand(const std::vector<std::string>& words)
+Answer newton(Words words, Context& context)
 {
-    if (words.size() != 1) {
-        std::cerr << "usage: tarvi-calc newton n\n";
-        return 2;
-    }
-    const auto n = tarvi::readExponent(words[0], tarvi::platform::systemSeparators());
-    const tarvi::NewtonExpansion expansion = n ? tarvi::expandBinomial(*n) : tarvi::NewtonExpansion{};
+    expectWords(words, 1, "newton", "n");
+    const auto n = readExponent(words[0], context.separators);
+    const NewtonExpansion expansion = n ? expandBinomial(*n) : NewtonExpansion{};
     // A part of an expansion is not printed: it would read as the whole one.
-    if (!expansion.complete) {
-        std::cerr << tarvi::kNewtonTitle << '\n' << tarvi::kNewtonMessage << '\n';
-        return 1;
-    }
-    std::cout << expansion.formula << '\n';
-    for (const std::string& c : expansion.coefficients)
-        std::cout << c << '\n';
-    return 0;
+    if (!expansion.complete)
+        return rejected(std::string(kNewtonTitle), kNewtonMessage);
+    std::vector<std::string> lines{expansion.formula};
+    lines.insert(lines.end(), expansion.coefficients.begin(), expansion.coefficients.end());
+    return answered(std::move(lines));
 }
+
+} // namespace tarvi::cli

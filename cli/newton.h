@@ -1,8 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "cli/command.h"
 
-// tarvi-calc newton N: the expansion of (a+b)^N on one line, then its
-// coefficients one per line. Returns the exit status.
-int newtonCommand(const std::vector<std::string>& words);
+namespace tarvi::cli {
+
+// newton N: the expansion of (a+b)^N, then its coefficients, one a line.
+Answer newton(Words words, Context& context);
+
+} // namespace tarvi::cli

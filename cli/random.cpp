@@ -1,79 +1,64 @@
 #include "cli/random.h"
 
-#include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
-#include "engine/random.h"
 
 #include <charconv>
-#include <iostream>
+#include <optional>
+
+namespace tarvi::cli {
 
 namespace {
 
 // "V(7,3)", "P(5)", "PR(6[2][3][1])": the panel's name and its inputs.
-std::string caseText(tarvi::FormulaKind kind, const tarvi::RandomCase& drawn)
+std::string caseText(FormulaKind kind, const RandomCase& drawn)
 {
-    std::string text(tarvi::NomsFormula[static_cast<std::size_t>(tarvi::index(kind))]);
+    std::string text(NomsFormula[static_cast<std::size_t>(index(kind))]);
     text.append("(").append(drawn.m);
-    if (tarvi::hasN(kind))
+    if (hasN(kind))
         text.append(",").append(drawn.n);
     for (const std::string& multiplicity : drawn.multiplicities)
         text.append("[").append(multiplicity).append("]");
     return text.append(")");
 }
 
-std::string oneLine(std::string text)
+std::string solvedCase(FormulaKind kind, Generator& generator, const platform::Separators& separators)
 {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, " /");
-    return text;
+    const RandomCase drawn = GeneraCas(kind, generator);
+    Multiplicitats record;
+    const Evaluation outcome = Calcula(kind, drawn, separators, record);
+    return caseText(kind, drawn) + " = " + (outcome.ok ? outcome.result : oneLine(answerOf(outcome)));
 }
 
-void printCase(tarvi::FormulaKind kind, tarvi::Generator& generator)
+std::uint32_t readSeed(const std::string& text)
 {
-    const tarvi::RandomCase drawn = tarvi::GeneraCas(kind, generator);
-    tarvi::Multiplicitats record;
-    const tarvi::Evaluation outcome =
-        tarvi::Calcula(kind, drawn, tarvi::platform::systemSeparators(), record);
-    std::cout << caseText(kind, drawn) << " = "
-              << (outcome.ok ? outcome.result : outcome.title + ": " + oneLine(outcome.message)) << '\n';
+    std::uint32_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw UsageMistake("the seed must be a whole number from 0 to 4294967295");
+    return seed;
 }
 
 } // namespace
 
-int runRandom(const std::vector<std::string>& words)
+Answer random(Words words, Context& context)
 {
-    if (words.empty() || words.size() > 2) {
-        std::cerr << "usage: tarvi-calc random KIND|Todos [SEED]\n";
-        return 2;
-    }
-    int first = -1;
-    for (int i = 0; i < tarvi::kKinds; ++i)
-        if (words[0] == tarvi::NomsFormula[static_cast<std::size_t>(i)])
-            first = i;
-    if (words[0] == "Todos")
-        first = tarvi::kAllKinds;
-    if (first < 0) {
-        std::cerr << "tarvi-calc random: unknown kind \"" << words[0]
-                  << "\" (V, VR, P, PR, C, CR or Todos)\n";
-        return 2;
-    }
+    if (words.empty())
+        throw UsageMistake("random needs a kind or Todos");
+    if (words.size() > 2)
+        throw UsageMistake("random takes a kind or Todos, and a seed; found " + std::to_string(words.size()) +
+                           " arguments");
+    const bool all = sameWord(words[0], "Todos");
+    const FormulaKind first = all ? FormulaKind::V : kindOf(words[0]);
+    std::optional<Generator> seeded;
+    if (words.size() == 2)
+        seeded.emplace(readSeed(words[1]));
+    Generator& generator = seeded ? *seeded : context.generator;
 
-    tarvi::Generator generator;
-    if (words.size() == 2) {
-        std::uint32_t seed = 0;
-        const std::string& text = words[1];
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-        if (error != std::errc() || end != text.data() + text.size()) {
-            std::cerr << "tarvi-calc random: the seed must be a whole number from 0 to 4294967295\n";
-            return 2;
-        }
-        generator.seed(seed);
-    } else {
-        generator.seedFromClock();
-    }
-
-    const int last = first == tarvi::kAllKinds ? tarvi::kKinds - 1 : first;
-    for (int kind = first == tarvi::kAllKinds ? 0 : first; kind <= last; ++kind)
-        printCase(static_cast<tarvi::FormulaKind>(kind), generator);
-    return 0;
+    const int last = all ? kKinds - 1 : index(first);
+    std::vector<std::string> lines;
+    for (int kind = index(first); kind <= last; ++kind)
+        lines.push_back(solvedCase(static_cast<FormulaKind>(kind), generator, context.separators));
+    return answered(std::move(lines));
 }
+
+} // namespace tarvi::cli

@@ -1,8 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "cli/command.h"
 
-// tarvi-calc random KIND|Todos [SEED]: makes up cases as the window's "+" and
-// "Generar caso..." do and prints each with its result.
-int runRandom(const std::vector<std::string>& words);
+namespace tarvi::cli {
+
+// random KIND|Todos [SEED]: makes up cases as the window's "+" and "Generar
+// caso..." do, one line each with its result. The same seed gives the same
+// cases; without one, the cases come from the process's clock-seeded generator.
+Answer random(Words words, Context& context);
+
+} // namespace tarvi::cli

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # tarvi-calc from the outside: output, error stream and exit status.
 calc="$1"
+version="$2"
+completion="$3"
 failures=0
 check() { # description, expected, actual
   if [ "$2" != "$3" ]; then
@@ -26,11 +28,7 @@ for bad in 0 abc 32768 171; do
   check "newton '$bad' status" 1 "$status"
   check "newton '$bad' stdout" "" "$("$calc" newton "$bad" 2>/dev/null)"
 done
-"$calc" newton >/dev/null 2>&1; check "newton without n" 2 $?
 
-"$calc" X 1 >/dev/null 2>&1; check "unknown kind" 2 $?
-"$calc" V 1 >/dev/null 2>&1; check "missing word" 2 $?
-"$calc" >/dev/null 2>&1; check "no words" 2 $?
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 
 check "list C 4 2" $'[abcd]\n 1) ab\n 2) ac\n 3) ad\n 4) bc\n 5) bd\n 6) cd' "$("$calc" list C 4 2)"
@@ -41,8 +39,6 @@ err=$("$calc" list V 4 5 2>&1 >/dev/null); status=$?
 check "list V 4 5 stderr" $'V  Error\nsólo enteros positivos\n y  m>n' "$err"
 check "list V 4 5 status" 1 "$status"
 check "list C 60 60 status" 1 "$("$calc" list C 60 60 >/dev/null 2>&1; echo $?)"
-"$calc" list >/dev/null 2>&1; check "list without kind" 2 $?
-"$calc" list C 4 >/dev/null 2>&1; check "list with a missing word" 2 $?
 
 # Made-up cases: one line per panel, each solved, the same for the same seed.
 todos=$("$calc" random Todos 7)
@@ -50,8 +46,87 @@ check "random Todos lines" 6 "$(printf '%s\n' "$todos" | wc -l)"
 check "random Todos order" "V VR P PR C CR" "$(printf '%s\n' "$todos" | sed 's/(.*//' | paste -sd' ')"
 check "random seed repeats" "$todos" "$("$calc" random Todos 7)"
 check "random line" "1" "$("$calc" random PR 3 | grep -cE '^PR\([0-9]+(\[[0-9]+\]){2,}\) = [0-9]+$')"
-"$calc" random X >/dev/null 2>&1; check "random unknown kind" 2 $?
-"$calc" random V seed >/dev/null 2>&1; check "random bad seed" 2 $?
+
+check "version" "tarvi-calc $version" "$("$calc" --version)"
+check "version status" 0 "$("$calc" --version >/dev/null; echo $?)"
+
+# A usage mistake is named on the first line, then comes the usage.
+mistake() { # first line of stderr, then the words
+  local expected="$1" err status
+  shift
+  err=$("$calc" "$@" 2>&1 >/dev/null); status=$?
+  check "'$*' first line" "$expected" "$(head -n 1 <<<"$err")"
+  check "'$*' then the usage" "usage: tarvi-calc KIND ARGS..." "$(sed -n 2p <<<"$err")"
+  check "'$*' status" 2 "$status"
+}
+mistake 'tarvi-calc: no kind given'
+mistake 'tarvi-calc: unknown kind "X"' X 5 2
+mistake 'tarvi-calc: C needs m and n' C 5
+mistake 'tarvi-calc: C takes m and n; found 3 arguments' C 5 2 1
+mistake 'tarvi-calc: P needs n' p
+mistake 'tarvi-calc: P takes n; found 2 arguments' P 5 2
+mistake 'tarvi-calc: PR needs m' PR
+mistake 'tarvi-calc: no kind given' list
+mistake 'tarvi-calc: VR needs m and n' list vr 4
+mistake 'tarvi-calc: newton needs n' newton
+mistake 'tarvi-calc: newton takes n; found 2 arguments' newton 2 3
+mistake 'tarvi-calc: random needs a kind or Todos' random
+mistake 'tarvi-calc: unknown kind "X"' random X
+mistake 'tarvi-calc: random takes a kind or Todos, and a seed; found 3 arguments' random V 1 2
+mistake 'tarvi-calc: the seed must be a whole number from 0 to 4294967295' random V seed
+mistake 'tarvi-calc: unknown option "--verison"' --verison
+mistake 'tarvi-calc: "-" must be the only argument' - C 5 2
+
+check "kinds in any case" "10 10 8 120 3" \
+  "$("$calc" c 5 2) $("$calc" Cr 4 2) $("$calc" vR 2 3) $("$calc" p 5) $("$calc" pr 3 1 2)"
+check "command words in any case" "$("$calc" list C 3 2)$("$calc" newton 3)$("$calc" random Todos 7)" \
+  "$("$calc" LIST c 3 2)$("$calc" Newton 3)$("$calc" RANDOM todos 7)"
+
+# Batches: one answer line for every line read, errors by line number on stderr.
+input=$'C 5 2\nc 34 17\n   \n# a comment\nnewton 2\nX 1\nlist C 3 2\nPR 10 1 1 1 1 1 1 1 1 1 1\nrandom Todos 7\r\nP 5'
+out=$(printf '%s' "$input" | "$calc" - 2>/dev/null); status=$?
+check "batch answers" $'10\n\n\n\n(a+b)^2 = a^2 +2a b+ b^2 | 1 | 2 | 1\n\n[abc] |  1) ab |  2) ac |  3) bc\n\n'"${todos//$'\n'/ | }"$'\n120' "$out"
+check "batch lines" 10 "$(printf '%s' "$input" | "$calc" - 2>/dev/null | wc -l)"
+check "batch status with a failing line" 1 "$status"
+check "batch errors" $'line 2: C  Error: sólo enteros positivos / y  m>n\nline 6: unknown kind "X"\nline 8: PR  Error: m,n1..nk deben ser enteros positivos / y  n1+..+nk = m' \
+  "$(printf '%s' "$input" | "$calc" - 2>&1 >/dev/null)"
+check "batch without failures" $'10\n\n6 0' "$(printf 'C 5 2\n#\nP 3\n' | "$calc" -) $?"
+check "empty batch" "0" "$("$calc" - </dev/null; echo $?)"
+long=$(head -c 5000 /dev/zero | tr '\0' 7)
+check "overlong line" $'10\n\n6 1' "$(printf 'C 5 2\n%s\nP 3\n' "$long" | "$calc" - 2>/dev/null) $?"
+check "overlong line error" "line 2: longer than 4096 bytes" \
+  "$(printf 'C 5 2\n%s\nP 3\n' "$long" | "$calc" - 2>&1 >/dev/null)"
+check "endless line" $'\n1' "$(head -c 3000000 /dev/zero | "$calc" - 2>/dev/null; echo $?)"
+err=$("$calc" - 2>&1 >/dev/null </); status=$?
+check "folder as input" "tarvi-calc: cannot read standard input: Is a directory 1" "$err $status"
+
+# A batch fed line by line answers each line before the next one comes.
+coproc CALC { "$calc" -; }
+calc_pid=$CALC_PID
+echo "C 5 2" >&"${CALC[1]}"
+answer=""
+read -r -t 10 answer <&"${CALC[0]}"
+check "answer before the next line" 10 "$answer"
+exec {CALC[1]}>&-
+wait "$calc_pid"
+
+if [ -w /dev/full ]; then
+  err=$("$calc" P 5 2>&1 >/dev/full); status=$?
+  check "unwritten answer" "tarvi-calc: cannot write to standard output 1" "$err $status"
+  check "unwritten batch" 1 "$(echo 'P 5' | "$calc" - >/dev/full 2>/dev/null; echo $?)"
+fi
+
+# Completion of the kinds and command words.
+source "$completion"
+completions() {
+  COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvi_calc
+  echo "${COMPREPLY[*]}"
+}
+check "complete first word" "V VR P PR C CR list newton random - --help --version" "$(completions tarvi-calc '')"
+check "complete in any case" "VR" "$(completions tarvi-calc vr)"
+check "complete list" "C CR" "$(completions tarvi-calc List c)"
+check "complete random" "Todos" "$(completions tarvi-calc random t)"
+check "no completion for inputs" "" "$(completions tarvi-calc C 5 '')"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

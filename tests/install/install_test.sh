@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop needs from
 # the installed tree: both programs, the documents, a valid desktop entry whose
-# program and icon are there, valid AppStream metainfo for it, the manual page,
-# and tarvi-calc answering from there on its own.
+# program and icon are there, valid AppStream metainfo for it, the manual pages,
+# tarvi-calc's bash completion, and tarvi-calc answering from there on its own.
 # Usage: install_test.sh BUILD_FOLDER VERSION APP_ID
 set -u
 build="$1"
@@ -62,14 +62,18 @@ else
   grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 fi
 
-manual="$prefix/share/man/man1/tarvi.1"
-if [ ! -f "$manual" ]; then
-  fail "no manual page share/man/man1/tarvi.1"
-else
-  # groff's warnings, as Debian's package check asks man for them.
-  warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)"
-  [ -z "$warnings" ] || fail "the manual page tarvi.1 has errors: $warnings"
-fi
+for page in tarvi tarvi-calc; do
+  manual="$prefix/share/man/man1/$page.1"
+  if [ ! -f "$manual" ]; then
+    fail "no manual page share/man/man1/$page.1"
+  else
+    # groff's warnings, as Debian's package check asks man for them.
+    warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)"
+    [ -z "$warnings" ] || fail "the manual page $page.1 has errors: $warnings"
+  fi
+done
+[ -f "$prefix/share/bash-completion/completions/tarvi-calc" ] ||
+  fail "no bash completion share/bash-completion/completions/tarvi-calc"
 
 # From a folder that has nothing of the build in it.
 answer="$(cd "$prefix" && "$prefix/bin/tarvi-calc" V 10 5)"

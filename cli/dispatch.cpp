@@ -1,0 +1,103 @@
+#include "cli/dispatch.h"
+
+#include "cli/batch.h"
+#include "cli/lines.h"
+#include "cli/listing.h"
+#include "cli/newton.h"
+#include "cli/random.h"
+
+#include <array>
+
+namespace tarvi::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: tarvi-calc KIND ARGS...\n"
+    "  V m n      variations             VR m n   variations with repetition\n"
+    "  P n        permutations           PR m n1 n2 ... (up to 9 multiplicities)\n"
+    "  C m n      combinations           CR m n   combinations with repetition\n"
+    "  newton n   (a+b)^n written out, then its coefficients C(n,0) ... C(n,n), one per line\n"
+    "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
+    "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
+    "Every word after KIND is an input, even one that begins with \"-\".\n"
+    "Exit status: 0 for a count or a listing, 1 for an input the panel rejects or a case\n"
+    "too large to list, 2 for a usage mistake.\n";
+
+Answer mistake(std::string what) { return {Answer::Status::Mistake, {std::move(what)}, {}}; }
+
+Answer help(Words, Context&) { return answered(splitLines(kUsage.substr(0, kUsage.size() - 1))); }
+
+Answer version(Words, Context&) { return answered({"tarvi-calc " TARVI_VERSION}); }
+
+Answer count(Words words, Context& context)
+{
+    const PanelCase asked = readCase(words);
+    Multiplicitats record;
+    return answerOf(Calcula(asked.kind, asked.inputs, context.separators, record));
+}
+
+// The command words; any other first word names a kind.
+struct Command {
+    std::string_view name;
+    Answer (*run)(Words after, Context& context);
+};
+
+constexpr std::array kCommands{
+    Command{"list", list},   Command{"newton", newton}, Command{"random", random},
+    Command{"--help", help}, Command{"-h", help},       Command{"--version", version},
+};
+
+} // namespace
+
+Answer answer(Words words, Context& context)
+{
+    try {
+        for (const Command& command : kCommands)
+            if (!words.empty() && sameWord(words[0], command.name))
+                return command.run(words.subspan(1), context);
+        if (!words.empty() && words[0].starts_with("--"))
+            throw UsageMistake("unknown option \"" + words[0] + "\"");
+        return count(words, context);
+    } catch (const UsageMistake& wrong) {
+        return mistake(wrong.what());
+    }
+}
+
+int printAnswer(const Answer& answer, std::ostream& out, std::ostream& err)
+{
+    switch (answer.status) {
+    case Answer::Status::Answered:
+        for (const std::string& line : answer.lines)
+            out << line << '\n';
+        break;
+    case Answer::Status::Rejected:
+        if (!answer.title.empty())
+            err << answer.title << '\n';
+        for (const std::string& line : answer.lines)
+            err << line << '\n';
+        break;
+    case Answer::Status::Mistake:
+        err << "tarvi-calc: " << answer.lines.front() << '\n' << kUsage;
+        break;
+    }
+    return static_cast<int>(answer.status);
+}
+
+int run(Words args, int input, std::ostream& out, std::ostream& err)
+{
+    Context context;
+    int status = 0;
+    if (!args.empty() && args[0] == "-")
+        status = args.size() == 1 ? runBatch(input, out, err, context)
+                                  : printAnswer(mistake("\"-\" must be the only argument"), out, err);
+    else
+        status = printAnswer(answer(args, context), out, err);
+    if (!out.flush()) {
+        err << "tarvi-calc: cannot write to standard output\n";
+        return 1;
+    }
+    return status;
+}
+
+} // namespace tarvi::cli
