@@ -88,26 +88,6 @@ TEST(Append, AFailedWriteTakesBackOnlyItsOwnWork)
     EXPECT_EQ(kindOf(work.file("dangling")), 'l');
 }
 
-// Only ordinary files are read, without waiting for a pipe's writer, and only
-// up to the limit.
-TEST(ReadOwnFile, ReadsOnlyOrdinaryFilesUpToTheLimit)
-{
-    TempWorkDir work;
-    const QByteArray largest(kLargestOwnFile, 'x');
-    writeFile(work.file("largest"), largest);
-    writeFile(work.file("larger"), largest + "x");
-    EXPECT_EQ(readOwnFile(work.file("largest")), largest);
-    EXPECT_EQ(readOwnFile(work.file("larger"), 4), std::nullopt);
-    EXPECT_EQ(readOwnFile(work.file("larger")), std::nullopt);
-
-    ASSERT_TRUE(makeFifo(work.file("pipe")));
-    ASSERT_TRUE(makeSocket(work.file("socket")));
-    QFile::link(work.file("pipe"), work.file("to-pipe"));
-    QFile::link("/dev/zero", work.file("to-zero"));
-    for (const char* name : {"pipe", "to-pipe", "socket", "to-zero", "missing", "."})
-        EXPECT_EQ(readOwnFile(work.file(name)), std::nullopt) << name;
-}
-
 // A link to an ordinary file stays a link, and the file it leads to is
 // rewritten with its permissions. A pipe, a socket or a device, reached
 // directly or through a link, is never replaced, and no temporary file is left.
