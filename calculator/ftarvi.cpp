@@ -7,6 +7,7 @@
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
+#include "platform/look.h"
 #include "platform/twips.h"
 #include "render/picturearea.h"
 #include "tools/ftools.h"
@@ -37,10 +38,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, QColor(255, 255, 210));
-        gradient.setColorAt(1, QColor(210, 245, 200));
-        painter.fillRect(rect(), gradient);
+        look::paintGradient(painter, rect(), look::kCalculatorGradient);
     }
 };
 
@@ -56,6 +54,7 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     setWindowTitle(QStringLiteral("Combinatoria"));
     buildClientArea();
     buildMenus();
+    look::keepColours(this);
     connectPanels();
     connectInfo();
     connectSetList();

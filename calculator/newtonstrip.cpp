@@ -1,5 +1,6 @@
 #include "calculator/newtonstrip.h"
 
+#include "platform/look.h"
 #include "platform/twips.h"
 
 #include <QComboBox>
@@ -14,23 +15,17 @@ NewtonStrip::NewtonStrip(QWidget* parent) : QWidget(parent)
     setGeometry(twipRect(0, kTopTwips, 6000, kHeightTwips));
 
     auto* title = new QLabel(QStringLiteral("Binomio de Newton  (a+b)"), this);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setForegroundRole(QPalette::Link);
+    look::title(title);
     title->setGeometry(twipRect(165, 90, 2040, 255));
     auto* power = new QLabel(QStringLiteral("n"), this);
-    power->setFont(titleFont);
-    power->setForegroundRole(QPalette::Link);
+    look::title(power);
     power->setGeometry(title->x() + title->sizeHint().width(), 0, px(180), px(255));
 
     auto* equals = new QLabel(QStringLiteral("n ="), this);
     equals->setGeometry(twipRect(2640, 135, 330, 255));
     exponent = new QLineEdit(this);
     exponent->setGeometry(twipRect(2970, 105, 510, 315));
-    QPalette palette = exponent->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 225));
-    exponent->setPalette(palette);
+    look::inputBox(exponent);
     expand = new QPushButton(QStringLiteral("Ok>"), this);
     expand->setGeometry(twipRect(3600, 90, 510, 345));
 

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/language.h"
+#include "platform/look.h"
 #include "tools/editorcore.h"
 #include "tools/menuentries.h"
 
@@ -44,6 +45,7 @@ FTools::FTools(EditorSetup setup, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FTools"));
     setAttribute(Qt::WA_DeleteOnClose);
+    look::keepColours(this);
 
     EtTools = new QLabel(this);
     EtTools->setObjectName(QStringLiteral("EtTools"));
