@@ -173,7 +173,7 @@ void FTarvi::buildMenus()
     });
     for (int i = 1; i <= static_cast<int>(ITool.size()); ++i)
         connect(ITool[i - 1], &QAction::triggered, this,
-                [this, i] { ExecutaTool(static_cast<std::int16_t>(i), services_); });
+                [this, i] { ExecutaTool(MenuTool(ITool[i - 1]), services_); });
 }
 
 void FTarvi::Form_Load()

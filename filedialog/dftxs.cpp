@@ -155,6 +155,12 @@ void DFtxs::reject()
     QDialog::reject();
 }
 
+void DFtxs::done(int result)
+{
+    services_ = nullptr;
+    QDialog::done(result);
+}
+
 bool DFtxs::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -207,6 +213,8 @@ void DFtxs::showEvent(QShowEvent* event)
 
 void DFtxs::tell(const QString& title, const QString& prompt)
 {
+    if (services_ == nullptr)
+        return;
     services_->messages.show(title, prompt, platform::MessageIcon::None, platform::MessageButtons::Ok);
 }
 
@@ -245,6 +253,8 @@ void DFtxs::BtAm_Click() { showFolder(CarpPare(LDirs->path())); }
 
 void DFtxs::BtObr_Click()
 {
+    if (services_ == nullptr)
+        return;
     const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
     if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
         const DialogTexts& texts = dialogTexts(Idioma);
@@ -291,7 +301,7 @@ void DFtxs::LFtxs_Click()
 void DFtxs::LFtxs_Delete()
 {
     const QString name = LFtxs->selectedName();
-    if (name.isEmpty())
+    if (name.isEmpty() || services_ == nullptr)
         return;
     const QString path = joinPath(LDirs->path(), name);
     const platform::MessageAnswer answer =

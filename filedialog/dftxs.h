@@ -26,7 +26,8 @@ public:
 
     // The load step: every control back in its design state, the folder list
     // on the working folder, the open-folder button shown only when
-    // "ObrCarp.exe" is a file of the working folder.
+    // "ObrCarp.exe" is a file of the working folder. The services serve this
+    // dialog only: the window lets go of them when the dialog ends.
     void load(const platform::Services& services);
 
     // The controls, named as the program names them.
@@ -48,6 +49,8 @@ public:
 public slots:
     // Cancel, the Cancel button and closing from the frame: empty result.
     void reject() override;
+    // Every dialog ends here.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +76,9 @@ private:
     void showFolder(const QString& path);
     void tell(const QString& title, const QString& prompt);
 
+    // The caller's services while a dialog runs, nothing between dialogs:
+    // they may belong to a window that is gone by then (a closed tools
+    // editor).
     const platform::Services* services_ = nullptr;
     QList<platform::Drive> drives_;
 };

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <tuple>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace tarvi::platform {
@@ -57,6 +59,118 @@ constexpr qsizetype kLongestName = 255;
 
 bool sortedCaseless(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
 
+// Opening never waits (for the other end of a pipe, for a slow device), and
+// nothing opened here becomes the program's controlling terminal.
+constexpr int kNoWait = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// The system's full device: every write to it fails as on a full disk.
+bool isFullDevice(const struct stat& info) { return S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 7); }
+
+// Why something that is not an ordinary file is neither read nor written.
+FsResult notAFile(const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return {FsError::IsFolder, {}};
+    if (isFullDevice(info))
+        return {FsError::NoSpace, {}};
+    return {FsError::NotAFile, {}};
+}
+
+bool nobodyMayWrite(const struct stat& info) { return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Something that exists and is no ordinary file is not even opened, since
+// opening some devices acts on the machine; the check on the opened
+// descriptor that follows still catches a swap in between.
+std::optional<struct stat> notToOpen(const QByteArray& name)
+{
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return info;
+    return std::nullopt;
+}
+
+// Why a file could not be opened for writing, in the words the user needs.
+FsResult openFailure(const QByteArray& name, int code)
+{
+    struct stat info {};
+    const bool found = ::stat(name.constData(), &info) == 0;
+    if (found && !S_ISREG(info.st_mode))
+        return notAFile(info);
+    if ((code == EACCES || code == EPERM) && found && nobodyMayWrite(info))
+        return {FsError::ReadOnly, {}};
+    // A pipe that nobody reads, or a device without its hardware.
+    if (code == ENXIO || code == ENODEV)
+        return {FsError::NotAFile, {}};
+    return fromErrno(code);
+}
+
+// Writes every byte, going on after interruptions; the failure's errno, or 0.
+int writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (step < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        written += step;
+    }
+    return 0;
+}
+
+// Closes a descriptor; the failure's errno, or 0.
+int closeFile(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+
+// Removes a file this program made, but only while its name still leads to
+// that very file.
+void removeMade(const QByteArray& name, const struct stat& made)
+{
+    struct stat now {};
+    if (::lstat(name.constData(), &now) == 0 && sameFile(now, made))
+        ::unlink(name.constData());
+}
+
+// The file that a path leads to once links are followed, also when that file
+// does not exist yet; nothing for a loop of links.
+std::optional<QString> linkedFile(const QString& path)
+{
+    // As many links in a row as the system itself follows.
+    constexpr int kMostLinks = 40;
+    QFileInfo info(path);
+    for (int links = 0; info.isSymLink(); ++links) {
+        if (links == kMostLinks)
+            return std::nullopt;
+        info.setFile(info.symLinkTarget());
+    }
+    return info.filePath();
+}
+
+// Makes a new file holding `bytes`; a file of that name made meanwhile by
+// anyone else is left alone.
+FsResult createWhole(const QByteArray& name, const QByteArray& bytes)
+{
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | kNoWait, 0666);
+    if (fd < 0)
+        return openFailure(name, errno);
+    struct stat made {};
+    int failure = ::fstat(fd, &made) == 0 ? writeAll(fd, bytes) : errno;
+    if (failure == 0 && ::fsync(fd) != 0)
+        failure = errno;
+    if (const int closed = closeFile(fd); failure == 0)
+        failure = closed;
+    if (failure != 0)
+        removeMade(name, made);
+    return fromErrno(failure);
+}
+
 } // namespace
 
 QString reasonText(const FsResult& result, std::int16_t language)
@@ -72,6 +186,8 @@ QString reasonText(const FsResult& result, std::int16_t language)
                                         "el nombre no es válido"};
     static constexpr Phrases noSpace = {"the disk is full", "el disc és ple", "el disco está lleno"};
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
+    static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
+                                         "no es un archivo ordinario"};
     const std::size_t column = language >= 0 && language <= 2 ? static_cast<std::size_t>(language) : 2;
     auto text = [column](const Phrases& phrases) { return QString::fromUtf8(phrases[column]); };
     switch (result.error) {
@@ -91,6 +207,8 @@ QString reasonText(const FsResult& result, std::int16_t language)
         return text(noSpace);
     case FsError::IsFolder:
         return text(isFolder);
+    case FsError::NotAFile:
+        return text(notAFile);
     case FsError::Other:
         return result.systemText;
     }
@@ -173,43 +291,113 @@ FsResult deleteFile(const QString& path)
     return {};
 }
 
+std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes)
+{
+    const QByteArray name = systemName(path);
+    const int fd = notToOpen(name) ? -1 : ::open(name.constData(), O_RDONLY | kNoWait);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes)
+        bytes.emplace();
+    std::array<char, 16384> chunk{};
+    while (bytes) {
+        const ssize_t step = ::read(fd, chunk.data(), chunk.size());
+        if (step == 0)
+            break;
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step < 0 || bytes->size() + step > maxBytes)
+            bytes.reset(); // unreadable, or grown past the limit while being read
+        else
+            bytes->append(chunk.data(), step);
+    }
+    ::close(fd);
+    return bytes;
+}
+
 FsResult appendToFile(const QString& path, const QByteArray& bytes)
 {
     const QByteArray name = systemName(path);
-    struct stat before {};
-    const bool existed = ::stat(name.constData(), &before) == 0;
-    if (existed && S_ISREG(before.st_mode) && (before.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return {FsError::ReadOnly, {}};
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    constexpr int flags = O_WRONLY | O_APPEND | kNoWait;
+    // Whether this call made the file decides what a failed write may remove.
+    bool made = true;
+    int fd = ::open(name.constData(), flags | O_CREAT | O_EXCL, 0666);
+    if (fd < 0 && errno == EEXIST) {
+        made = false;
+        if (const std::optional<struct stat> other = notToOpen(name))
+            return notAFile(*other);
+        fd = ::open(name.constData(), flags);
+    }
     if (fd < 0)
-        return fromErrno(errno);
+        return openFailure(name, errno);
 
     struct stat opened {};
-    const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
-    const off_t formerLength = regular ? opened.st_size : 0;
-
-    int failure = 0;
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t step =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
-        if (step < 0) {
-            if (errno == EINTR)
-                continue;
-            failure = errno;
-            break;
-        }
-        written += step;
+    if (::fstat(fd, &opened) != 0) {
+        const int failure = errno;
+        ::close(fd);
+        return fromErrno(failure);
     }
+    if (!S_ISREG(opened.st_mode) || (!made && nobodyMayWrite(opened))) {
+        ::close(fd);
+        return S_ISREG(opened.st_mode) ? FsResult{FsError::ReadOnly, {}} : notAFile(opened);
+    }
+
+    int failure = writeAll(fd, bytes);
     // Cut a half-written block away again; if even that fails, the failure to
     // report is still the write's.
-    if (failure != 0 && regular)
-        std::ignore = ::ftruncate(fd, formerLength);
-    if (::close(fd) != 0 && failure == 0)
-        failure = errno;
-    if (failure != 0 && !existed && regular)
-        ::unlink(name.constData());
+    if (failure != 0 && !made)
+        std::ignore = ::ftruncate(fd, opened.st_size);
+    if (const int closed = closeFile(fd); failure == 0)
+        failure = closed;
+    if (failure != 0 && made)
+        removeMade(name, opened);
     return fromErrno(failure);
+}
+
+FsResult replaceFile(const QString& path, const QByteArray& bytes)
+{
+    const std::optional<QString> target = linkedFile(path);
+    if (!target)
+        return fromErrno(ELOOP);
+    const QByteArray name = systemName(*target);
+    struct stat old {};
+    if (::stat(name.constData(), &old) != 0)
+        return errno == ENOENT ? createWhole(name, bytes) : fromErrno(errno);
+    if (!S_ISREG(old.st_mode))
+        return notAFile(old);
+    if (nobodyMayWrite(old))
+        return {FsError::ReadOnly, {}};
+    if (::access(name.constData(), W_OK) != 0)
+        return fromErrno(errno);
+
+    // The new content goes to a file beside the old one, with its
+    // permissions, and takes its name only once complete.
+    QByteArray temporary = name + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fromErrno(errno);
+    int failure = ::fchmod(fd, old.st_mode & 0777) == 0 ? writeAll(fd, bytes) : errno;
+    if (failure == 0 && ::fsync(fd) != 0)
+        failure = errno;
+    if (const int closed = closeFile(fd); failure == 0)
+        failure = closed;
+    FsResult result = fromErrno(failure);
+    if (result.ok()) {
+        // Only an ordinary file is replaced: whatever else has taken its name
+        // since it was examined (a pipe, a device, a link) stays.
+        struct stat now {};
+        if (::lstat(name.constData(), &now) != 0)
+            result = fromErrno(errno);
+        else if (!S_ISREG(now.st_mode))
+            result = notAFile(now);
+        else if (::rename(temporary.constData(), name.constData()) != 0)
+            result = fromErrno(errno);
+    }
+    if (!result.ok())
+        ::unlink(temporary.constData());
+    return result;
 }
 
 } // namespace tarvi::platform

@@ -11,7 +11,18 @@ namespace tarvi::platform {
 
 // Why a file-system operation failed, in words that every window can show in
 // its own language.
-enum class FsError { None, Exists, NotFound, Denied, ReadOnly, InvalidName, NoSpace, IsFolder, Other };
+enum class FsError {
+    None,
+    Exists,
+    NotFound,
+    Denied,
+    ReadOnly,
+    InvalidName,
+    NoSpace,
+    IsFolder,
+    NotAFile,
+    Other
+};
 
 struct FsResult {
     FsError error = FsError::None;
@@ -56,11 +67,30 @@ FsResult makeFolder(const QString& path);
 // Deletes an ordinary file.
 FsResult deleteFile(const QString& path);
 
+// Every file below is opened without waiting, so that a pipe nobody writes to
+// or reads from cannot hold the program, and only an ordinary file (links
+// followed) is read, written or replaced: a pipe, a socket or a device is
+// refused with FsError::NotAFile, a folder with FsError::IsFolder. The full
+// device is refused as a full disk, which is what writing to it would say.
+
+// The largest of the program's own small text files that it reads
+// (Tools.rel, Lng.txt, temp.bat); anything larger is not one of them.
+inline constexpr qint64 kLargestOwnFile = qint64(1) << 20;
+
+// The whole content of an ordinary file of at most `maxBytes` bytes. Nothing
+// when it cannot be read, is not an ordinary file, or is (or grows) larger.
+std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes = kLargestOwnFile);
+
 // Appends bytes at the end of a file, creating it when it does not exist.
 // A file that nobody may write is refused, as the read-only attribute does on
 // Windows. What the file held before is never rewritten: a write that fails
 // part-way cuts the file back to its former length, and a file made by this
-// call is removed again.
+// call, and only such a file, is removed again.
 FsResult appendToFile(const QString& path, const QByteArray& bytes);
+
+// Makes the file hold exactly `bytes`. An existing file is replaced only once
+// its new content is complete on disk, so a failure midway leaves it as it
+// was; a link keeps being a link, and the file it leads to is rewritten.
+FsResult replaceFile(const QString& path, const QByteArray& bytes);
 
 } // namespace tarvi::platform

@@ -1,7 +1,9 @@
 #include "platform/systemstart.h"
 
+#include "platform/codepage.h"
+#include "platform/files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -32,49 +34,118 @@ FirstWord firstWord(const QString& line)
     return {word, at < line.size() ? at + 1 : at};
 }
 
-QString executableFor(const QString& word, const QString& workingFolder)
+bool isProgram(const QFileInfo& info) { return info.isFile() && info.isExecutable(); }
+
+// A name with a folder part is taken from the working folder; a bare name is
+// looked for in the working folder, then on PATH.
+QString executableFor(const QString& name, const QString& workingFolder)
 {
-    const auto isProgram = [](const QFileInfo& info) { return info.isFile() && info.isExecutable(); };
-    if (word.isEmpty())
+    if (name.isEmpty())
         return {};
-    if (word.contains(u'/')) {
-        const QFileInfo info(QDir(workingFolder), word);
+    if (name.contains(u'/')) {
+        const QFileInfo info(QDir(workingFolder), name);
         return isProgram(info) ? info.absoluteFilePath() : QString();
     }
-    const QFileInfo local(QDir(workingFolder), word);
+    const QFileInfo local(QDir(workingFolder), name);
     if (isProgram(local))
         return local.absoluteFilePath();
-    return QStandardPaths::findExecutable(word);
+    return QStandardPaths::findExecutable(name);
 }
 
-std::optional<Launch> openDocument(const QString& document, const QString& opener)
+// A desktop opener is a path or a name on PATH.
+QString openerProgram(const QString& opener)
 {
-    if (document.isEmpty() || opener.isEmpty())
+    if (!opener.contains(u'/'))
+        return opener.isEmpty() ? QString() : QStandardPaths::findExecutable(opener);
+    const QFileInfo info(opener);
+    return isProgram(info) ? info.absoluteFilePath() : QString();
+}
+
+// The command interpreter takes double quotes as grouping, not as part of a
+// document's name.
+QString unquoted(QString text) { return text.remove(u'"'); }
+
+std::optional<Launch> openDocument(const QString& document, const QString& opener, QStringList before = {})
+{
+    const QString program = openerProgram(opener);
+    if (document.isEmpty() || program.isEmpty())
         return std::nullopt;
-    return Launch{opener, {document}};
+    before << document;
+    return Launch{program, before};
 }
 
-std::optional<Launch> runProgram(const QString& line, const QString& workingFolder)
+// What the start of a command line names, and the words after it.
+struct Command {
+    QString path;
+    bool launchFile = false; // a ".bat" file, whose line is to be run
+    QStringList arguments;
+};
+
+// A name that can be started: a launch file when those are wanted, or an
+// executable program.
+std::optional<Command> commandNamed(const QString& name, const QString& workingFolder, bool launchFiles)
 {
+    if (launchFiles && name.endsWith(u".bat", Qt::CaseInsensitive)) {
+        const QFileInfo file(QDir(workingFolder), name);
+        if (file.isFile())
+            return Command{file.absoluteFilePath(), true, {}};
+    }
+    const QString program = executableFor(name, workingFolder);
+    if (program.isEmpty())
+        return std::nullopt;
+    return Command{program, false, {}};
+}
+
+// What a command line starts. A first word in double quotes names it whole.
+// Otherwise, as the command interpreter does with an unquoted line, runs of
+// words from the left are tried, shortest first ("/my", then
+// "/my tools/x.exe"), until one can be started; the words after it are its
+// arguments. A word holding a double quote ends the search, since the quote
+// groups what follows it.
+std::optional<Command> findCommand(const QString& line, const QString& workingFolder, bool launchFiles)
+{
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == u' ')
+        ++start;
+    qsizetype end = start;
+    while (end < line.size()) {
+        qsizetype wordStart = end;
+        while (wordStart < line.size() && line[wordStart] == u' ')
+            ++wordStart;
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < line.size() && line[wordEnd] != u' ')
+            ++wordEnd;
+        if (wordStart == wordEnd || line.sliced(wordStart, wordEnd - wordStart).contains(u'"'))
+            break;
+        end = wordEnd;
+        if (auto command = commandNamed(line.sliced(start, end - start), workingFolder, launchFiles)) {
+            command->arguments = splitCommandLine(line.sliced(end));
+            return command;
+        }
+    }
+    if (end > start)
+        return std::nullopt;
+
     QStringList words = splitCommandLine(line);
     if (words.isEmpty())
         return std::nullopt;
-    const QString program = executableFor(words.takeFirst(), workingFolder);
-    if (program.isEmpty())
-        return std::nullopt;
-    return Launch{program, words};
+    auto command = commandNamed(words.takeFirst(), workingFolder, launchFiles);
+    if (command)
+        command->arguments = words;
+    return command;
 }
 
 // The one line of a launch file, as the system code page (the locale's) holds it.
 std::optional<QString> batchLine(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readOwnFile(path);
+    if (!bytes)
         return std::nullopt;
-    QByteArray line = file.readLine();
-    while (line.endsWith('\n') || line.endsWith('\r'))
+    const qsizetype end = bytes->indexOf('\n');
+    QByteArray line = end < 0 ? *bytes : bytes->first(end);
+    while (line.endsWith('\r'))
         line.chop(1);
-    return QString::fromLocal8Bit(line);
+    return fromCodePage(line);
 }
 
 } // namespace
@@ -118,42 +189,32 @@ std::optional<Launch> planStart(const QString& commandLine, const QString& worki
         const FirstWord flag = firstWord(rest);
         if (flag.word.toLower() != u"/c")
             return std::nullopt;
-        const QString document = rest.mid(flag.restAt);
+        const QString document = unquoted(rest.mid(flag.restAt));
         if (name == u"cmd.exe")
             return openDocument(document, openers.document);
-        if (document.isEmpty() || openers.fallback.isEmpty())
-            return std::nullopt;
-        return Launch{openers.fallback, {QStringLiteral("open"), document}};
+        return openDocument(document, openers.fallback, {QStringLiteral("open")});
     }
 
-    if (name.endsWith(u".bat")) {
-        const QFileInfo batch(QDir(workingFolder), first.word);
-        if (!batch.isFile())
-            return std::nullopt;
-        const std::optional<QString> line = batchLine(batch.absoluteFilePath());
-        if (!line || line->trimmed().isEmpty())
-            return std::nullopt;
-        if (auto program = runProgram(*line, workingFolder))
-            return program;
-        return openDocument(line->trimmed(), openers.document);
-    }
-
-    return runProgram(commandLine, workingFolder);
+    const std::optional<Command> command = findCommand(commandLine, workingFolder, true);
+    if (!command)
+        return std::nullopt;
+    if (!command->launchFile)
+        return Launch{command->path, command->arguments};
+    // A launch file's line runs as the command interpreter would run it: a
+    // program with its words, or else a document to open.
+    const std::optional<QString> line = batchLine(command->path);
+    if (!line || line->trimmed().isEmpty())
+        return std::nullopt;
+    if (const auto program = findCommand(*line, workingFolder, false))
+        return Launch{program->path, program->arguments};
+    return openDocument(unquoted(line->trimmed()), openers.document);
 }
 
 bool SystemStarter::start(const QString& commandLine, WindowStyle)
 {
     const QString workingFolder = QDir::currentPath();
     const std::optional<Launch> launch = planStart(commandLine, workingFolder, openers_);
-    if (!launch)
-        return false;
-    QString program = launch->program;
-    if (!program.contains(u'/')) {
-        program = QStandardPaths::findExecutable(program);
-        if (program.isEmpty())
-            return false;
-    }
-    return QProcess::startDetached(program, launch->arguments, workingFolder);
+    return launch && QProcess::startDetached(launch->program, launch->arguments, workingFolder);
 }
 
 } // namespace tarvi::platform

@@ -27,17 +27,22 @@ struct Openers {
 // are removed.
 QStringList splitCommandLine(const QString& commandLine);
 
-// What a Windows-style command line means here:
-// - "NotePad.exe PATH" / "Notepad PATH": PATH, as one argument, opened with the
-//   document opener;
+// What a Windows-style command line means here, planned without starting
+// anything:
+// - "NotePad.exe PATH" / "Notepad PATH": PATH, unchanged and as one argument,
+//   opened with the document opener;
 // - "cmd.exe /c DOC": DOC opened with the document opener; "command.com /c DOC":
-//   with "gio open";
-// - a first word naming a ".bat" file: its first line is run as the command
-//   interpreter would — an executable program is started with the rest of the
-//   words as its arguments, any other line is opened as a document;
-// - otherwise the first word is a program, looked up in the working folder and
-//   then on PATH, and the other words are its arguments.
-// Nothing when the line is empty or names no program that can be found.
+//   with "gio open"; double quotes in DOC only group, as for the interpreter;
+// - otherwise the line starts with a program: a first word in double quotes
+//   names it whole; an unquoted line is searched as Windows searches it, runs
+//   of words from the left, shortest first, until one is an existing
+//   executable (bare names are looked up in the working folder, then on PATH);
+//   the words after it are its arguments, double quotes grouping them;
+// - a ".bat" file found that way has its first line run as the command
+//   interpreter would: an executable program is started with its words as
+//   arguments, any other line is opened as a document.
+// The planned program is always the full path of an existing executable.
+// Nothing when the line is empty or names nothing that can be started.
 std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
                                 const Openers& openers);
 

@@ -1,5 +1,6 @@
 #include "tools/ftools.h"
 
+#include "platform/files.h"
 #include "platform/language.h"
 #include "tools/editorcore.h"
 #include "tools/menuentries.h"
@@ -237,9 +238,10 @@ void FTools::Ed_Enter(int index)
 
 void FTools::BtOk_Click()
 {
-    QString reason;
-    if (!DesaTools(reason)) {
-        showRefusal(TextsFor(Idioma).saveFailed + QStringLiteral("\r\n") + reason);
+    const platform::FsResult saved = DesaTools();
+    if (!saved.ok()) {
+        showRefusal(TextsFor(Idioma).saveFailed + QStringLiteral("\r\n") +
+                    platform::reasonText(saved, Idioma));
         return;
     }
     if (RefrescaMenu)

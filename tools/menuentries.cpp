@@ -15,12 +15,13 @@ QAction* entry(QWidget* window, int index)
 
 } // namespace
 
-bool MenuEntries::setCaption(int index, const QString& caption)
+bool MenuEntries::setTool(int index, const ToolEntry& tool)
 {
     QAction* action = entry(window_, index);
     if (action == nullptr)
         return false;
-    action->setText(caption);
+    action->setText(tool.Title);
+    action->setData(QStringList{tool.Title, tool.File, tool.WorkDir, tool.Params});
     return true;
 }
 
@@ -37,6 +38,14 @@ void OmpleMenuTools(QWidget* window, platform::MessageService& messages)
 {
     MenuEntries entries(window);
     OmpleMenuTools(entries, messages);
+}
+
+ToolEntry MenuTool(const QAction* entry)
+{
+    const QStringList fields = entry->data().toStringList();
+    if (fields.size() != 4)
+        return {};
+    return {fields[0], fields[1], fields[2], fields[3]};
 }
 
 } // namespace tarvi

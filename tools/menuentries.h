@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
+
 namespace tarvi {
 
 // The tool entries of a window, found by their names "ITool(1)" ... "ITool(12)"
@@ -13,7 +15,7 @@ namespace tarvi {
 class MenuEntries final : public ToolMenu {
 public:
     explicit MenuEntries(QWidget* window) : window_(window) {}
-    bool setCaption(int index, const QString& caption) override;
+    bool setTool(int index, const ToolEntry& tool) override;
     bool setVisible(int index, bool visible) override;
 
 private:
@@ -22,5 +24,8 @@ private:
 
 // Fills the tool entries of a window from Tools.rel.
 void OmpleMenuTools(QWidget* window, platform::MessageService& messages);
+
+// The tool that a menu entry shows; an empty tool for an entry never filled.
+ToolEntry MenuTool(const QAction* entry);
 
 } // namespace tarvi

@@ -2,21 +2,15 @@
 
 #include "platform/codepage.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 namespace tarvi {
 
 std::optional<QStringList> ReadTextLines(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const std::optional<QByteArray> bytes = platform::readOwnFile(fileName);
+    if (!bytes)
         return std::nullopt;
 
-    QStringList lines = platform::fromCodePage(bytes).split(QLatin1Char('\n'));
+    QStringList lines = platform::fromCodePage(*bytes).split(QLatin1Char('\n'));
     // The piece after the last line end is a line only when it holds text.
     if (lines.back().isEmpty())
         lines.removeLast();
@@ -27,22 +21,12 @@ std::optional<QStringList> ReadTextLines(const QString& fileName)
     return lines;
 }
 
-bool WriteTextLines(const QString& fileName, const QStringList& lines, QString& reason)
+platform::FsResult WriteTextLines(const QString& fileName, const QStringList& lines)
 {
     QString text;
     for (const QString& line : lines)
         text += line + QLatin1String("\r\n");
-    const QByteArray bytes = platform::toCodePage(text);
-
-    // The explicit flush reports a write that fails midway (a full disk),
-    // which committing alone would let pass.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::replaceFile(fileName, platform::toCodePage(text));
 }
 
 } // namespace tarvi

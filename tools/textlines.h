@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,12 +13,13 @@ namespace tarvi {
 // text in the system code page with CR LF line ends.
 
 // The lines of a file, without their line ends (CR LF, or a bare LF); a last
-// line without a line end still counts. Nothing when the file cannot be read.
+// line without a line end still counts. Nothing when the file cannot be read:
+// also when it is not an ordinary file or is larger than its kind can be.
 std::optional<QStringList> ReadTextLines(const QString& fileName);
 
-// Writes the lines, each ended by CR LF, to a new file beside `fileName` and
-// renames it over the old one, so that a failure midway leaves the old file as
-// it was. On failure returns false and says why in `reason`.
-bool WriteTextLines(const QString& fileName, const QStringList& lines, QString& reason);
+// Writes the lines, each ended by CR LF, in place of the file's content, so
+// that a failure midway leaves the old file as it was (see
+// platform::replaceFile). Says why it failed.
+platform::FsResult WriteTextLines(const QString& fileName, const QStringList& lines);
 
 } // namespace tarvi

@@ -41,7 +41,7 @@ bool LlegeixTools()
     return true;
 }
 
-bool DesaTools(QString& reason)
+platform::FsResult DesaTools()
 {
     QStringList lines;
     for (int i = 1; i <= NumTools; ++i) {
@@ -49,7 +49,7 @@ bool DesaTools(QString& reason)
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return WriteTextLines(QString::fromLatin1(kToolsFile), lines, reason);
+    return WriteTextLines(QString::fromLatin1(kToolsFile), lines);
 }
 
 void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
@@ -58,7 +58,7 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
         return;
     bool entriesFound = true;
     for (int i = 1; i <= NumTools && entriesFound; ++i)
-        entriesFound = window.setCaption(i, Tools[i].Title) && window.setVisible(i, true);
+        entriesFound = window.setTool(i, Tools[i]) && window.setVisible(i, true);
     for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
         entriesFound = window.setVisible(i, false);
     if (!entriesFound)
@@ -105,11 +105,8 @@ bool EsPrograma(const QString& commandLine)
            lower.contains(QLatin1String(".bat"));
 }
 
-void ExecutaTool(std::int16_t i, const platform::Services& services)
+void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
 {
-    if (i < 1 || i > kMaxTools)
-        return;
-    const ToolEntry& tool = Tools[i];
     const QString line = LiniaOrdres(tool);
     if (EsPrograma(line)) {
         if (!services.starter.start(line, platform::WindowStyle::NormalFocus))
@@ -118,11 +115,11 @@ void ExecutaTool(std::int16_t i, const platform::Services& services)
     }
 
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    QString reason;
-    if (!WriteTextLines(launchFile, {line}, reason)) {
-        reportFailure(
-            services, tool,
-            QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).").arg(launchFile, reason));
+    const platform::FsResult written = WriteTextLines(launchFile, {line});
+    if (!written.ok()) {
+        reportFailure(services, tool,
+                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")
+                          .arg(launchFile, platform::reasonText(written, 2)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 
@@ -42,15 +43,18 @@ bool LlegeixTools();
 
 // Writes the whole list to Tools.rel: four lines a tool and one empty line to
 // end it. The old file is replaced only once the new one is complete; on
-// failure it stays as it was, and `reason` says what went wrong.
-bool DesaTools(QString& reason);
+// failure it stays as it was, and the result says what went wrong.
+platform::FsResult DesaTools();
 
 // The tool entries ITool(1 ... 12) of a window's menu. Each call returns false
 // when the window has no such entry.
 class ToolMenu {
 public:
     virtual ~ToolMenu() = default;
-    virtual bool setCaption(int index, const QString& caption) = 0;
+    // The entry shows the tool's title and keeps the whole tool, so that
+    // choosing it starts that very tool, whatever the list in memory holds by
+    // then.
+    virtual bool setTool(int index, const ToolEntry& tool) = 0;
     virtual bool setVisible(int index, bool visible) = 0;
 };
 
@@ -68,10 +72,9 @@ QString LiniaOrdres(const ToolEntry& tool);
 // anywhere in it, in any case.
 bool EsPrograma(const QString& commandLine);
 
-// Starts the tool of slot i (1 ... 12) without waiting: a program directly, in
-// a normal window; anything else through temp.bat, minimised. A start that
-// fails, or a temp.bat that cannot be written, is reported in a box naming the
-// tool.
-void ExecutaTool(std::int16_t i, const platform::Services& services);
+// Starts a tool without waiting: a program directly, in a normal window;
+// anything else through temp.bat, minimised. A start that fails, or a temp.bat
+// that cannot be written, is reported in a box naming the tool.
+void ExecutaTool(const ToolEntry& tool, const platform::Services& services);
 
 } // namespace tarvi

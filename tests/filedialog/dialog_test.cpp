@@ -216,6 +216,23 @@ TEST_F(Dialog, NewFolderAndDelete)
     EXPECT_EQ(messages.boxes[2].buttons, platform::MessageButtons::YesNo);
 }
 
+// A dialog that has ended keeps none of its caller's services, which may be
+// gone by then (a closed tools editor's): a stray Delete in its file list asks
+// nothing and deletes nothing.
+TEST_F(Dialog, AnEndedDialogKeepsNoServices)
+{
+    QPointer<DFtxs> window;
+    run(0, "*.*", [&](DFtxs& w) {
+        window = &w;
+        click(w.LFtxs, "old.txt");
+        w.reject();
+    });
+    ASSERT_FALSE(window.isNull());
+    QTest::keyClick(window->LFtxs, Qt::Key_Delete);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_TRUE(QFile::exists(data + "/old.txt"));
+}
+
 // The one dialog window serves every call and is deleted when the program
 // quits, before the application is taken down.
 TEST_F(Dialog, OneWindowForTheRunDeletedWhenTheProgramQuits)

@@ -1,7 +1,10 @@
 #include "calculator/ftarvi.h"
+#include "platform/files.h"
 #include "platform/language.h"
 #include "tests/support/fakes.h"
+#include "tests/support/specialfiles.h"
 #include "tests/support/workdir.h"
+#include "tools/editorcore.h"
 #include "tools/ftools.h"
 #include "tools/utools.h"
 
@@ -14,8 +17,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <csignal>
-#include <sys/resource.h>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -72,8 +73,7 @@ protected:
     void save(const std::vector<ToolEntry>& list)
     {
         setList(list);
-        QString reason;
-        ASSERT_TRUE(DesaTools(reason)) << reason.toStdString();
+        ASSERT_TRUE(DesaTools().ok());
         setList({});
     }
 
@@ -144,8 +144,7 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         {{"Root", "x.exe", "/", ""}, "//x.exe", true},
     };
     for (const auto& [entry, line, direct] : cases) {
-        setList({entry});
-        ExecutaTool(1, services);
+        ExecutaTool(entry, services);
         EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
         EXPECT_EQ(starter.starts.back().style,
                   direct ? WindowStyle::NormalFocus : WindowStyle::MinimizedFocus);
@@ -153,16 +152,53 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
             EXPECT_EQ(readBytes("temp.bat"), (line + "\r\n").toUtf8());
         }
     }
-    ExecutaTool(0, services); // only the twelve slots can be started
-    ExecutaTool(13, services);
     EXPECT_EQ(starter.starts.size(), cases.size());
 
     // A start that fails is told, naming the tool; the program goes on.
     starter.outcomes = {false};
-    ExecutaTool(1, services);
+    ExecutaTool(std::get<0>(cases.back()), services);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\""))
         << messages.boxes[0].text.toStdString();
+
+    // A temp.bat that is not an ordinary file is neither replaced nor started.
+    QFile::remove("temp.bat");
+    ASSERT_TRUE(makeFifo("temp.bat"));
+    ExecutaTool({"Manual", "manual.pdf", "", ""}, services);
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].text, "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido "
+                                      "escribir temp.bat en la carpeta actual (no es un archivo ordinario).");
+    EXPECT_EQ(kindOf("temp.bat"), 'p');
+    EXPECT_EQ(starter.starts.size(), cases.size() + 1);
+}
+
+// Tools.rel as a pipe, a link to the zero device or a file over the size
+// limit reads as a file that cannot be read, at once: the main window opens
+// with no tools. A pipe as Lng.txt is an unreadable Lng.txt.
+TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
+{
+    const QByteArray title = "A\r\n";
+    const auto padded = [&](qint64 size) {
+        return title + QByteArray(size - title.size() - 2, 'x') + "\r\n";
+    };
+    writeBytes("Tools.rel", padded(platform::kLargestOwnFile));
+    EXPECT_TRUE(LlegeixTools());
+    EXPECT_EQ(Tools[1].File.size(), platform::kLargestOwnFile - 5);
+    writeBytes("Tools.rel", padded(platform::kLargestOwnFile + 1));
+    EXPECT_FALSE(LlegeixTools());
+
+    QFile::remove("Tools.rel");
+    ASSERT_TRUE(QFile::link("/dev/zero", "Tools.rel"));
+    EXPECT_FALSE(LlegeixTools());
+    QFile::remove("Tools.rel");
+    ASSERT_TRUE(makeFifo("Tools.rel"));
+    EXPECT_FALSE(LlegeixTools());
+    const FTarvi window{services};
+    EXPECT_TRUE(std::none_of(window.ITool.begin(), window.ITool.end(),
+                             [](const QAction* entry) { return entry->isVisible(); }));
+
+    ASSERT_TRUE(makeFifo("Lng.txt"));
+    EXPECT_EQ(TriaIdioma({}).idioma, 0);
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -305,13 +341,10 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
     save({tool("A")});
     open();
     accept({"Bloc", "notepad.exe"});
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit fullDisk{4, previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &fullDisk);
-    click("BtOk");
-    setrlimit(RLIMIT_FSIZE, &previous);
+    {
+        const FullDisk full(4);
+        click("BtOk");
+    }
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido guardar Tools.rel"));
     EXPECT_EQ(readBytes("Tools.rel"), QByteArray("A\r\na.exe\r\n\r\n\r\n\r\n"));
@@ -321,6 +354,67 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
     EXPECT_EQ(readBytes("Tools.rel"),
               QByteArray("A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n"));
     EXPECT_EQ(shown(), (QStringList{"A", "Bloc"}));
+}
+
+// "Ok" on a Tools.rel that leads to something other than an ordinary file
+// leaves it as it is and says that the list was not saved; a link to an
+// ordinary file stays a link to the rewritten file.
+TEST_F(Editor, OkNeverReplacesWhatIsNoOrdinaryFile)
+{
+    ASSERT_TRUE(makeSocket(dir.file("socket")));
+    ASSERT_TRUE(QFile::link("socket", "Tools.rel"));
+    open();
+    accept({"Bloc", "notepad.exe"});
+    click("BtOk");
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(
+        messages.boxes[0].text,
+        "No se ha podido guardar Tools.rel; la lista guardada no ha cambiado.\r\nno es un archivo ordinario");
+    EXPECT_EQ(kindOf("socket"), 's');
+
+    QFile::remove("Tools.rel");
+    writeBytes("list.rel", "");
+    ASSERT_TRUE(QFile::link("list.rel", "Tools.rel"));
+    click("BtOk");
+    EXPECT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(kindOf("Tools.rel"), 'l');
+    EXPECT_EQ(readBytes("list.rel"), "Bloc\r\nnotepad.exe\r\n\r\n\r\n\r\n");
+}
+
+// A menu entry starts the tool it shows, whatever the editor has done to the
+// list in memory since the menu was filled: a deletion left with "Esc", or
+// one saved while Lng.txt keeps the menu as it was.
+TEST_F(Editor, AnEntryStartsTheToolItShows)
+{
+    save({{"A", "rec.exe", "/w", "aaa"}, {"B", "rec.exe", "", "bbb"}});
+    open();
+    click("BtOk");
+    const auto started = [this] {
+        QStringList lines;
+        for (QAction* entry : mainWindow.ITool)
+            if (entry->isVisible()) {
+                entry->trigger();
+                lines << starter.starts.back().commandLine;
+            }
+        return lines;
+    };
+    const QStringList both = {"/w/rec.exe aaa", "rec.exe bbb"};
+    EXPECT_EQ(started(), both);
+
+    open();
+    pick(0);
+    click("BtBrr");
+    click("BtEsc");
+    EXPECT_EQ(started(), both) << "after a deletion left with Esc";
+
+    writeBytes("Lng.txt", "esp\r\n");
+    open();
+    pick(0);
+    click("BtBrr");
+    click("BtOk");
+    EXPECT_EQ(readBytes("Tools.rel"), "B\r\nrec.exe\r\n\r\nbbb\r\n\r\n");
+    EXPECT_EQ(shown(), (QStringList{"A", "B"}));
+    EXPECT_EQ(started(), both) << "after a deletion saved with the menu kept";
 }
 
 } // namespace
