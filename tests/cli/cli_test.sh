@@ -22,6 +22,7 @@ check "negative input is an input" "1" "$("$calc" P -3 >/dev/null 2>&1; echo $?)
 
 check "newton 4" $'(a+b)^4 = a^4 +4a^3 b+6a^2 b^2+4a b^3+ b^4\n1\n4\n6\n4\n1' "$("$calc" newton 4)"
 check "newton 170 lines" 172 "$("$calc" newton 170 | wc -l)"
+check "newton 98: C(98,5) and C(98,93)" $'67910864\n67910864' "$("$calc" newton 98 | sed -n '7p;95p')"
 for bad in 0 abc 32768 171; do
   out=$("$calc" newton "$bad" 2>&1 >/dev/null); status=$?
   check "newton '$bad' stderr" $'Binomio de Newton\nn ha de ser un entero positivo' "$out"
