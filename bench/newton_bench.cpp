@@ -63,18 +63,21 @@ void OkNwt(benchmark::State& state)
     tarvi::testkit::FakeMessages messages;
     tarvi::testkit::FakeStarter starter;
     tarvi::FTarvi window({messages, starter});
+    auto* const idNb = window.findChild<QLineEdit*>(QStringLiteral("idNb"));
+    auto* const OkNwt = window.findChild<QPushButton*>(QStringLiteral("OkNwt"));
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
-        window.idNb->clear();
-        window.idNb->setText(QString::number(state.range(0)));
+        idNb->clear();
+        idNb->setText(QString::number(state.range(0)));
         QApplication::processEvents();
         state.ResumeTiming();
-        window.OkNwt->click();
+        OkNwt->click();
         QApplication::processEvents(); // the window's new size, and one paint
     }
-    if (!messages.boxes.empty() || window.BNwt->drawing().empty())
+    if (!messages.boxes.empty() ||
+        window.findChild<tarvi::PictureArea*>(QStringLiteral("BNwt"))->drawing().empty())
         state.SkipWithError("the expansion was not drawn");
 }
 

@@ -4,9 +4,10 @@
 
 #include "calculator/core/casefile.h"
 #include "calculator/ftarvi.h"
+#include "calculator/newtonstrip.h"
+#include "calculator/qttext.h"
 #include "filedialog/triaftx.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 
@@ -41,8 +42,8 @@ std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
             panel.n = IdN[k]->text();
         panel.result = IdRes[k]->text();
     }
-    for (int i = 0; i < npr->count(); ++i)
-        panels[index(FormulaKind::PR)].multiplicities << npr->itemText(i);
+    for (const std::string& entry : nprList_.entries())
+        panels[index(FormulaKind::PR)].multiplicities << toQt(entry);
     return panels;
 }
 
@@ -51,7 +52,7 @@ void FTarvi::OpGuard_Click()
     // The window cannot change while the modal dialog is open, so the block
     // is the state the user saw when choosing the command. An expansion cut
     // off by an overflow is no answer: the block then has no Newton line.
-    const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
+    const QString block = caseBlock(shownPanels(), newton_->caseFormula());
     QString folder = QDir::currentPath() + kCaseFolder;
     const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
     if (!path.isEmpty()) {

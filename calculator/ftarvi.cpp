@@ -9,7 +9,6 @@
 #include "platform/language.h"
 #include "platform/look.h"
 #include "platform/twips.h"
-#include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
 #include "tools/utools.h"
@@ -58,7 +57,7 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     connectPanels();
     connectInfo();
     connectSetList();
-    connectNewton();
+    connect(newton_, &NewtonStrip::windowHeightChanged, this, &FTarvi::setWindowHeight);
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -93,20 +92,7 @@ void FTarvi::buildClientArea()
     EtNi = panels_[index(FormulaKind::PR)]->summary;
     EtNi->setObjectName(QStringLiteral("EtNi"));
 
-    newton_ = new NewtonStrip(client_);
-    idNb = newton_->exponent;
-    idNb->setObjectName(QStringLiteral("idNb"));
-    OkNwt = newton_->expand;
-    OkNwt->setObjectName(QStringLiteral("OkNwt"));
-    LstC = newton_->coefficients;
-    LstC->setObjectName(QStringLiteral("LstC"));
-
-    BNwt = new PictureArea(client_);
-    BNwt->setObjectName(QStringLiteral("BNwt"));
-    BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
-    BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
-    BNwt->setFontName(QStringLiteral("Tahoma"));
-    BNwt->setFontSize(9.75f);
+    newton_ = new NewtonStrip(client_, services_.messages);
 
     new FormulaColumn(client_);
 
@@ -168,7 +154,7 @@ void FTarvi::buildMenus()
 
     // The tools editor refreshes this window's tool entries when it saves.
     connect(OpEdTools, &QAction::triggered, this, [this] {
-        EditaTools(this, {services_, TriaFtx, ProgramArguments()});
+        EditaTools(this, MenuEntries(ITool), {services_, TriaFtx, ProgramArguments()});
     });
     for (int i = 1; i <= static_cast<int>(ITool.size()); ++i)
         connect(ITool[i - 1], &QAction::triggered, this,
@@ -179,14 +165,13 @@ void FTarvi::Form_Load()
 {
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
-    OmpleMenuTools(this, services_.messages);
+    MenuEntries tools(ITool);
+    OmpleMenuTools(tools, services_.messages);
     DirInici = QDir::currentPath();
     Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
-    MidaLletraNwt = BNwt->fontSize();
-    AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
-    MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
+    newton_->load(windowHeight());
 }
 
 float FTarvi::windowWidth() const { return static_cast<float>(twipsOf(client_->width())); }

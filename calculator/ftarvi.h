@@ -26,7 +26,6 @@ namespace tarvi {
 class FormulaPanel;
 class FQuant;
 class NewtonStrip;
-class PictureArea;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
@@ -52,6 +51,7 @@ public:
     // Rebuilds the multiplicity summary beside the PR list.
     void PosaNi();
 
+private:
     // The panels' controls, indexed by FormulaKind; one handler serves all six
     // panels. P and PR have no n box (IdN is null there).
     std::array<QLineEdit*, kKinds> IdM{};
@@ -60,34 +60,27 @@ public:
     std::array<QLineEdit*, kKinds> IdRes{};
     std::array<QPushButton*, kKinds> BtGen{};
     std::array<QPushButton*, kKinds> BtRst{};
-    QComboBox* npr;
-    QLabel* EtNi;
-
-    // The Newton row and its drawing area.
-    QLineEdit* idNb;
-    QPushButton* OkNwt;
-    QComboBox* LstC;
-    PictureArea* BNwt;
+    QComboBox* npr = nullptr;
+    QLabel* EtNi = nullptr;
 
     // The set list, beyond the right edge until the window is widened.
-    QPlainTextEdit* IdConjs;
+    QPlainTextEdit* IdConjs = nullptr;
 
     // Menus and their entries. OpG(6) is "Todos"; ITool(i) is ITool[i - 1].
-    QMenu* Arxiu;
-    QMenu* OpsG;
-    QMenu* Tools;
-    QMenu* info;
-    QAction* OpGuard;
-    QAction* OpObr;
+    QMenu* Arxiu = nullptr;
+    QMenu* OpsG = nullptr;
+    QMenu* Tools = nullptr;
+    QMenu* info = nullptr;
+    QAction* OpGuard = nullptr;
+    QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
-    QAction* OpSurt;
-    QAction* OpEdTools;
+    QAction* OpSurt = nullptr;
+    QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
-    QAction* OpInfo;
-    QAction* OpWeb;
-    QAction* quant;
+    QAction* OpInfo = nullptr;
+    QAction* OpWeb = nullptr;
+    QAction* quant = nullptr;
 
-private:
     void buildClientArea();
     void buildMenus();
     void connectPanels();
@@ -102,6 +95,7 @@ private:
     void npr_Enter();
     void npr_Edited(const QString& text);
     void showMultiplicities();
+    void showSummary(const QString& summary);
 
     // The Info menu (infohandlers.cpp).
     void connectInfo();
@@ -114,35 +108,22 @@ private:
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
 
-    // The Newton strip (newtonhandlers.cpp).
-    void connectNewton();
-    void OkNwt_Click();
-    void idNb_Change();
-    void BNwt_Resize();
-    bool CalculaNwt(std::int16_t n);
-
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;
     void OpGuard_Click();
     void OpObr_Click();
 
     platform::Services services_;
-    QWidget* client_;
+    QWidget* client_ = nullptr;
     std::array<FormulaPanel*, kKinds> panels_{};
-    NewtonStrip* newton_;
+    NewtonStrip* newton_ = nullptr;
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
-    MultiplicityList nprList_;            // the PR list's entries and IndexNi
+    MultiplicityList nprList_;            // the PR list's entries and IndexNi; the drop-down shows it
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
-    std::int16_t ExpNwt = 0;              // Newton exponent
     QString DirInici;                     // working folder at load
-    QString FormulaNwt;                   // last Newton expansion, empty until one
-    bool formulaNwtComplete_ = false;     // FormulaNwt was not cut off by an overflow
-    float MidaLletraNwt = 0;              // font size of BNwt at load
     float AmpladaInicial = 0;             // window width at load
-    float AlcadaNwt = 0;                  // height of BNwt at load
-    float MargeInferior = 0;              // window height below BNwt at load
 };
 
 } // namespace tarvi

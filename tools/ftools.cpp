@@ -24,8 +24,9 @@ namespace tarvi {
 
 namespace {
 
-// The window whose tools menu "Ok" refreshes, and the one open editor.
-QPointer<QWidget> FormMenu;
+// The tool entries of the window whose menu "Ok" refreshes, and the one open
+// editor.
+MenuEntries FormMenu;
 QPointer<FTools> openEditor;
 
 QPushButton* button(QWidget* parent, const QString& caption, const QString& name)
@@ -247,16 +248,16 @@ void FTools::BtOk_Click()
         return;
     }
     if (RefrescaMenu)
-        OmpleMenuTools(FormMenu.data(), setup_.services.messages);
+        OmpleMenuTools(FormMenu, setup_.services.messages);
     close();
 }
 
-FTools* EditaTools(QWidget* formMenu, const EditorSetup& setup)
+FTools* EditaTools(QWidget* owner, const MenuEntries& formMenu, const EditorSetup& setup)
 {
     FormMenu = formMenu;
     // An editor that was just closed is on its way out: open a fresh one.
     if (openEditor.isNull() || !openEditor->isVisible())
-        openEditor = new FTools(setup, formMenu);
+        openEditor = new FTools(setup, owner);
     openEditor->show();
     openEditor->raise();
     openEditor->activateWindow();
