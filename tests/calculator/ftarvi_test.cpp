@@ -5,6 +5,7 @@
 #include "render/picturearea.h"
 #include "tests/support/mainwindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -247,4 +248,41 @@ TEST_F(MainWindow, ACountCarriesItsWorkingUntilItGoes)
     window.findChild<QAction*>("OpG(6)")->trigger(); // "Todos"
     for (int kind = 0; kind < kKinds; ++kind)
         EXPECT_TRUE(QString::fromStdString(working(kind)).endsWith(" = " + box(kind)->text())) << kind;
+}
+
+// What a screen reader hears of a widget: its name, value and description.
+static std::string heard(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face == nullptr)
+        return "<none>";
+    return (face->text(QAccessible::Name) + "|" + face->text(QAccessible::Value) + "|" +
+            face->text(QAccessible::Description))
+        .toStdString();
+}
+
+// Every widget that shows an answer says it to a screen reader: the counts,
+// the PR summary, the listed sets and the drawn Newton expansion, and says
+// nothing of one that is gone.
+TEST_F(MainWindow, ScreenReadersHearEveryAnswer)
+{
+    IdM(3)->setText("6");
+    addMultiplicities({"2", "3", "1"});
+    okD(3)->click();
+    EXPECT_EQ(heard(EtNi()), "PR resumen||2,3,1=6");
+    EXPECT_EQ(heard(IdRes(3)).substr(0, 16), "PR resultado|60|");
+    BtRst(3)->click();
+    EXPECT_EQ(heard(EtNi()), "PR resumen||");
+
+    IdM(4)->setText("3");
+    IdN(4)->setText("2");
+    okD(4)->click();
+    QTest::mouseDClick(IdRes(4), Qt::LeftButton);
+    EXPECT_EQ(heard(IdConjs()), "Conjuntos|[abc]\n 1) ab\n 2) ac\n 3) bc|");
+
+    QTest::keyClicks(idNb(), "2");
+    QTest::keyClick(idNb(), Qt::Key_Return);
+    EXPECT_EQ(heard(BNwt()), "Newton desarrollo||(a+b)^2 = a^2 +2a b+ b^2");
+    QTest::keyClicks(idNb(), "0");
+    EXPECT_EQ(heard(BNwt()), "Newton desarrollo||") << "the drawing is gone";
 }
