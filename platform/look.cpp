@@ -125,11 +125,15 @@ void inputBox(QWidget* box)
     box->setPalette(colours);
 }
 
+QFont titleFont(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
 void title(QLabel* label)
 {
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(titleFont(label->font()));
     label->setForegroundRole(QPalette::Link);
 }
 

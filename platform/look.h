@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QPalette>
 
@@ -27,7 +28,8 @@ QIcon buttonIcon(const QIcon& picture, const QSize& size, qreal devicePixelRatio
 // The pale yellow background of the boxes the user types into.
 void inputBox(QWidget* box);
 
-// A title of a panel or row: bold, in the link colour.
+// A title of a panel, row or column: bold, in the link colour.
+QFont titleFont(QFont font);
 void title(QLabel* label);
 
 // A vertical gradient filling a widget's background.

@@ -40,7 +40,8 @@ double processorMs(pid_t pid)
 {
     double ns = 0;
     std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
         std::ifstream schedstat(task.path() / "schedstat");
         double onCpu = 0;
         if (schedstat >> onCpu)
@@ -113,8 +114,8 @@ int main(int argc, char** argv)
         }
     }
     const double paintedMs = elapsed();
-    std::printf("%.1f %.1f %.1f %ld %ld\n", mappedMs, paintedMs, processorMs(child), statusField(child, "VmRSS"),
-                statusField(child, "VmHWM"));
+    std::printf("%.1f %.1f %.1f %ld %ld\n", mappedMs, paintedMs, processorMs(child),
+                statusField(child, "VmRSS"), statusField(child, "VmHWM"));
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     XDestroyRegion(painted);
