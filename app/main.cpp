@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/qtmessages.h"
 #include "platform/systemstart.h"
+#include "platform/workfolder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,8 +19,10 @@ int main(int argc, char** argv)
     tarvi::platform::installFontSubstitutions();
 
     tarvi::platform::QtMessageService messages;
-    tarvi::platform::SystemStarter starter;
-    tarvi::FTarvi window({messages, starter});
+    const tarvi::platform::WorkFolder folder =
+        tarvi::platform::openWorkFolder(QApplication::applicationDirPath(), messages);
+    tarvi::platform::SystemStarter starter(folder);
+    tarvi::FTarvi window({messages, starter, folder});
     window.show();
     // Drawing the icon from its SVG can wait until the window is up; every
     // window of the program carries it from then on.

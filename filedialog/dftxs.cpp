@@ -124,7 +124,7 @@ DFtxs::DFtxs()
 void DFtxs::load(const platform::Services& services)
 {
     services_ = &services;
-    const QString working = QDir::currentPath();
+    const QString& working = services.folder.path();
 
     LDirs->reset(working);
     LFtxs->setPattern(QStringLiteral("*.*"));
@@ -324,7 +324,8 @@ void DFtxs::BtOk_Click()
 {
     const QString name = IdNom->text();
     FtxTriat = name;
-    OkStep step = okRule(ModeDlg, LDirs->path(), name, LTps->currentText());
+    const QString& working = services_->folder.path();
+    OkStep step = okRule(ModeDlg, working, LDirs->path(), name, LTps->currentText());
     if (step.kind == OkStep::Kind::MoveTo) {
         if (LDirs->setPath(step.path))
             return;

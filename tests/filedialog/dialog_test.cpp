@@ -49,7 +49,7 @@ protected:
     testkit::TempWorkDir work;
     testkit::FakeMessages messages;
     testkit::FakeStarter starter;
-    platform::Services services{messages, starter};
+    platform::Services services{messages, starter, work.folder()};
     QString data = work.file("Data");
     QString startedIn; // the caller's folder after the last dialog
 
