@@ -1,9 +1,10 @@
 // The program's start as main() makes it: the working folder it finds and
-// makes, and the documents it opens.
+// makes, the documents it opens, and Qt's own texts in the desktop's language.
 
 #include "calculator/ftarvi.h"
 #include "filedialog/dftxs.h"
 #include "filedialog/folderlist.h"
+#include "platform/translations.h"
 #include "platform/workfolder.h"
 #include "tests/support/fakes.h"
 #include "tests/support/writefile.h"
@@ -12,10 +13,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <optional>
 
@@ -186,6 +189,23 @@ TEST_F(Startup, AFolderThatCannotBeUsedIsReported)
         EXPECT_EQ(messages.boxes[0].icon, platform::MessageIcon::Exclamation);
     }
     QFile::setPermissions(root.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Under a Spanish desktop the standard buttons of every message box are
+// Spanish; the translation is Qt's own, as installed.
+TEST(QtTexts, MessageBoxButtonsSpeakTheDesktopsLanguage)
+{
+    QTranslator spanish;
+    ASSERT_TRUE(platform::loadQtTranslations(spanish, QLocale(QLocale::Spanish, QLocale::Spain)))
+        << "Qt's translations (qt6-translations-l10n) are not installed";
+    QApplication::installTranslator(&spanish);
+    const QMessageBox box(QMessageBox::Warning, "Tarvi", "texto",
+                          QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+    QStringList captions;
+    for (const QMessageBox::StandardButton button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+        captions << box.button(button)->text().remove(u'&');
+    QApplication::removeTranslator(&spanish);
+    EXPECT_EQ(captions, (QStringList{"Aceptar", "Sí", "No"}));
 }
 
 } // namespace
