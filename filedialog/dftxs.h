@@ -80,6 +80,8 @@ private:
     // they may belong to a window that is gone by then (a closed tools
     // editor).
     const platform::Services* services_ = nullptr;
+    // The program's working folder, where bare names typed are looked up.
+    QString workingFolder_;
     QList<platform::Drive> drives_;
 };
 
