@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -166,8 +165,7 @@ void FTarvi::Form_Load()
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
     MenuEntries tools(ITool);
-    OmpleMenuTools(tools, services_.messages);
-    DirInici = QDir::currentPath();
+    OmpleMenuTools(tools, services_);
     Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();

@@ -122,7 +122,6 @@ private:
     // Window state.
     MultiplicityList nprList_;            // the PR list's entries and IndexNi; the drop-down shows it
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
-    QString DirInici;                     // working folder at load
     float AmpladaInicial = 0;             // window width at load
 };
 

@@ -71,7 +71,6 @@ private:
     QPushButton* BtEsc;
 
     EditorSetup setup_;
-    QString DirCarrega;
     bool Carregat = false;
     bool RefrescaMenu = false;
 };

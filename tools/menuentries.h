@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messages.h"
+#include "platform/services.h"
 #include "tools/utools.h"
 
 #include <QPointer>

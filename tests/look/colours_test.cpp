@@ -61,7 +61,7 @@ protected:
     testkit::TempWorkDir work;
     testkit::FakeMessages messages;
     testkit::FakeStarter starter;
-    platform::Services services{messages, starter};
+    platform::Services services{messages, starter, work.folder()};
 };
 
 } // namespace
