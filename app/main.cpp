@@ -65,9 +65,10 @@ int main(int argc, char** argv)
         tarvi::platform::openWorkFolder(QApplication::applicationDirPath(), messages);
     tarvi::platform::SystemStarter starter(folder);
     tarvi::FTarvi window({messages, starter, folder});
-    // Drawing the icon from its SVG takes as long as painting the whole
-    // window: it waits until the window is on the screen. Every window of the
-    // program carries it from then on.
+    // Drawing the icon from its SVG takes milliseconds, and done before the
+    // window's first paint it would hold that paint up: it waits until the
+    // window is on the screen. Every window of the program carries it from
+    // then on.
     new AfterFirstPaint(&window, [] { QApplication::setWindowIcon(tarvi::programIcon()); });
     window.show();
     return QApplication::exec();
