@@ -62,21 +62,28 @@ bool keepsColours(const QWidget* widget)
     return false;
 }
 
-// Menus are windows of their own, which take nothing from the widget that
-// opens them, and some (the menu bar's overflow, a box's context menu) are
-// made only when they are needed: each gets the colours as it is readied to
-// be shown.
-class MenuColours final : public QObject {
+// Menus and drop-down lists are windows of their own, which take nothing from
+// the widget that opens them: Qt gives them the desktop's menu colours, some
+// are made only when they are needed (the menu bar's overflow, a box's context
+// menu), and a drop-down list takes the menu colours again whenever the
+// palette changes. Each gets the program's colours, with everything in it, as
+// it is readied and as it is shown.
+class PopupColours final : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Polish) {
-            auto* menu = qobject_cast<QMenu*>(watched);
-            if (menu != nullptr && keepsColours(menu->parentWidget()))
-                menu->setPalette(palette());
+        if (event->type() == QEvent::Polish || event->type() == QEvent::Show) {
+            auto* popup = qobject_cast<QWidget*>(watched);
+            if (popup != nullptr && popup->windowType() == Qt::Popup && keepsColours(popup->parentWidget())) {
+                // A drop-down list draws its entries in the menu colours
+                // wherever its own palette does not name a colour itself.
+                popup->setPalette(palette());
+                for (QWidget* inside : popup->findChildren<QWidget*>())
+                    inside->setPalette(palette());
+            }
         }
         return false;
     }
@@ -92,8 +99,8 @@ const QPalette& palette()
 
 void keepColours(QWidget* window)
 {
-    [[maybe_unused]] static MenuColours* const menus = [] {
-        auto* filter = new MenuColours(qApp);
+    [[maybe_unused]] static PopupColours* const popups = [] {
+        auto* filter = new PopupColours(qApp);
         qApp->installEventFilter(filter);
         return filter;
     }();

@@ -17,7 +17,8 @@ namespace tarvi::look {
 // them and boxes stay white under a dark theme too.
 const QPalette& palette();
 
-// Gives a window, its controls and the menus it opens the program's colours.
+// Gives a window, its controls and the menus and lists it opens the program's
+// colours.
 void keepColours(QWidget* window);
 
 // A button's picture at a size in device-independent pixels, greyed out in the

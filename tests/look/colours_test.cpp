@@ -7,7 +7,9 @@
 #include "tests/support/fakes.h"
 #include "tests/support/workdir.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +46,11 @@ protected:
         Shots taken;
         FTarvi calculator(services);
         taken["calculator"] = calculator.grab().toImage();
+        auto* const coefficients = calculator.findChild<QComboBox*>("LstC");
+        coefficients->addItems({"1", "2", "1"});
+        coefficients->showPopup();
+        taken["drop-down list"] = coefficients->view()->window()->grab().toImage();
+        coefficients->hidePopup();
         for (QMenu* menu : calculator.menuBar()->findChildren<QMenu*>())
             taken["menu " + menu->title().toStdString()] = menu->grab().toImage();
         DFtxs dialog;
