@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -180,8 +179,7 @@ void FTarvi::Form_Load()
 {
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
-    OmpleMenuTools(this, services_.messages);
-    DirInici = QDir::currentPath();
+    OmpleMenuTools(this, services_);
     Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();

@@ -124,7 +124,8 @@ DFtxs::DFtxs()
 void DFtxs::load(const platform::Services& services)
 {
     services_ = &services;
-    const QString working = QDir::currentPath();
+    workingFolder_ = services.folder.path();
+    const QString& working = workingFolder_;
 
     LDirs->reset(working);
     LFtxs->setPattern(QStringLiteral("*.*"));
@@ -324,7 +325,7 @@ void DFtxs::BtOk_Click()
 {
     const QString name = IdNom->text();
     FtxTriat = name;
-    OkStep step = okRule(ModeDlg, LDirs->path(), name, LTps->currentText());
+    OkStep step = okRule(ModeDlg, workingFolder_, LDirs->path(), name, LTps->currentText());
     if (step.kind == OkStep::Kind::MoveTo) {
         if (LDirs->setPath(step.path))
             return;

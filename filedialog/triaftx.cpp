@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -37,7 +36,7 @@ QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& 
 void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& folder, const QString& patterns)
 {
     if (!QFileInfo::exists(folder))
-        folder = QDir::currentPath();
+        folder = services.folder.path();
 
     window.load(services);
     const DialogTexts& texts = dialogTexts(Idioma);

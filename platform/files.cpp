@@ -188,6 +188,7 @@ QString reasonText(const FsResult& result, std::int16_t language)
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
+    static constexpr Phrases notAFolder = {"it is not a folder", "no és una carpeta", "no es una carpeta"};
     const std::size_t column = language >= 0 && language <= 2 ? static_cast<std::size_t>(language) : 2;
     auto text = [column](const Phrases& phrases) { return QString::fromUtf8(phrases[column]); };
     switch (result.error) {
@@ -209,6 +210,8 @@ QString reasonText(const FsResult& result, std::int16_t language)
         return text(isFolder);
     case FsError::NotAFile:
         return text(notAFile);
+    case FsError::NotAFolder:
+        return text(notAFolder);
     case FsError::Other:
         return result.systemText;
     }
@@ -287,6 +290,30 @@ FsResult makeFolder(const QString& path)
 FsResult deleteFile(const QString& path)
 {
     if (::unlink(systemName(path).constData()) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+FsResult makeWritableFolder(const QString& path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    // Each folder on the way down, made when it is missing; one that exists
+    // is walked through, whoever may write it.
+    QString walked;
+    for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
+        walked += u'/' + part;
+        if (::mkdir(systemName(walked).constData(), 0777) != 0 && errno != EEXIST)
+            return errno == ENOTDIR ? FsResult{FsError::NotAFolder, {}} : fromErrno(errno);
+    }
+    const QByteArray name = systemName(folder);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return fromErrno(errno);
+    if (!S_ISDIR(info.st_mode))
+        return {FsError::NotAFolder, {}};
+    if (nobodyMayWrite(info))
+        return {FsError::ReadOnly, {}};
+    if (::access(name.constData(), W_OK | X_OK) != 0)
         return fromErrno(errno);
     return {};
 }

@@ -7,17 +7,18 @@
 
 namespace tarvi {
 
-LanguageChoice TriaIdioma(const QString& commandLine)
+LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder& folder)
 {
     LanguageChoice choice;
     QString code = commandLine;
     if (code.isEmpty()) {
-        if (!QFile::exists(QStringLiteral("Lng.txt"))) {
+        const QString selector = folder.file(QStringLiteral("Lng.txt"));
+        if (!QFile::exists(selector)) {
             choice.refrescaMenu = true;
             return choice;
         }
         // An empty or unreadable file gives the empty code, which picks English.
-        const std::optional<QStringList> lines = ReadTextLines(QStringLiteral("Lng.txt"));
+        const std::optional<QStringList> lines = ReadTextLines(selector);
         if (lines && !lines->isEmpty())
             code = lines->front().section(QLatin1Char(','), 0, 0);
     }

@@ -115,10 +115,9 @@ FTools::FTools(EditorSetup setup, QWidget* parent) : QWidget(parent, Qt::Window)
 
 void FTools::Form_Load()
 {
-    DirCarrega = QDir::currentPath();
     Carregat = false;
 
-    const LanguageChoice choice = TriaIdioma(setup_.commandLine);
+    const LanguageChoice choice = TriaIdioma(setup_.commandLine, setup_.services.folder);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
         Idioma = *choice.idioma;
@@ -131,7 +130,7 @@ void FTools::Form_Load()
         Et[i]->setText(texts.labels[i]);
 
     ToolActual = 0;
-    if (LlegeixTools())
+    if (LlegeixTools(setup_.services.folder))
         LlistaTools();
     Carregat = true;
 }
@@ -225,7 +224,6 @@ void FTools::BtCerc_Click()
         Ed[1]->setText(parts.file);
         Ed[2]->setText(parts.workDir);
     }
-    QDir::setCurrent(DirCarrega);
 }
 
 void FTools::Ed_Enter(int index)
@@ -238,14 +236,14 @@ void FTools::Ed_Enter(int index)
 
 void FTools::BtOk_Click()
 {
-    const platform::FsResult saved = DesaTools();
+    const platform::FsResult saved = DesaTools(setup_.services.folder);
     if (!saved.ok()) {
         showRefusal(TextsFor(Idioma).saveFailed + QStringLiteral("\r\n") +
                     platform::reasonText(saved, Idioma));
         return;
     }
     if (RefrescaMenu)
-        OmpleMenuTools(FormMenu.data(), setup_.services.messages);
+        OmpleMenuTools(FormMenu.data(), setup_.services);
     close();
 }
 

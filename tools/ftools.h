@@ -70,7 +70,6 @@ private:
     QPushButton* BtEsc;
 
     EditorSetup setup_;
-    QString DirCarrega;
     bool Carregat = false;
     bool RefrescaMenu = false;
 };

@@ -12,10 +12,10 @@ std::array<ToolEntry, kMaxTools + 1> Tools;
 std::int16_t NumTools = 0;
 std::int16_t ToolActual = 0;
 
-bool LlegeixTools()
+bool LlegeixTools(const platform::WorkFolder& folder)
 {
     NumTools = 0;
-    const std::optional<QStringList> lines = ReadTextLines(QString::fromLatin1(kToolsFile));
+    const std::optional<QStringList> lines = ReadTextLines(folder.file(QString::fromLatin1(kToolsFile)));
     if (!lines)
         return false;
 
@@ -41,7 +41,7 @@ bool LlegeixTools()
     return true;
 }
 
-platform::FsResult DesaTools()
+platform::FsResult DesaTools(const platform::WorkFolder& folder)
 {
     QStringList lines;
     for (int i = 1; i <= NumTools; ++i) {
@@ -49,12 +49,12 @@ platform::FsResult DesaTools()
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return WriteTextLines(QString::fromLatin1(kToolsFile), lines);
+    return WriteTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines);
 }
 
-void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
+void OmpleMenuTools(ToolMenu& window, const platform::Services& services)
 {
-    if (!LlegeixTools())
+    if (!LlegeixTools(services.folder))
         return;
     bool entriesFound = true;
     for (int i = 1; i <= NumTools && entriesFound; ++i)
@@ -62,8 +62,8 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
     for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
         entriesFound = window.setVisible(i, false);
     if (!entriesFound)
-        messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"),
-                      platform::MessageIcon::None, platform::MessageButtons::Ok);
+        services.messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"),
+                               platform::MessageIcon::None, platform::MessageButtons::Ok);
 }
 
 namespace {
@@ -114,12 +114,13 @@ void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
         return;
     }
 
+    // Written in the working folder, where the starter looks for it.
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    const platform::FsResult written = WriteTextLines(launchFile, {line});
+    const platform::FsResult written = WriteTextLines(services.folder.file(launchFile), {line});
     if (!written.ok()) {
         reportFailure(services, tool,
-                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")
-                          .arg(launchFile, platform::reasonText(written, 2)));
+                      QStringLiteral("no se ha podido escribir %1 en la carpeta %2 (%3).")
+                          .arg(launchFile, services.folder.path(), platform::reasonText(written, 2)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

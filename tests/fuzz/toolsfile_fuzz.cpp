@@ -49,30 +49,32 @@ std::string modelSaved(const std::vector<ToolEntry>& tools)
 
 std::vector<ToolEntry> inMemory() { return {Tools.begin() + 1, Tools.begin() + 1 + NumTools}; }
 
+// Saving syncs the file to disk; in memory that costs nothing.
+const platform::WorkFolder& workFolder()
+{
+    static const QTemporaryDir folder(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/tarvi-fuzz-XXXXXX")
+                                                                : QDir::tempPath() + "/tarvi-fuzz-XXXXXX");
+    static const platform::WorkFolder work(folder.path());
+    return work;
+}
+
+std::string toolsFile() { return workFolder().file(QString::fromLatin1(kToolsFile)).toStdString(); }
+
 std::string fileBytes()
 {
-    std::ifstream in(kToolsFile, std::ios::binary);
+    std::ifstream in(toolsFile(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    // Saving syncs the file to disk; in memory that costs nothing.
-    static QTemporaryDir folder(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/tarvi-fuzz-XXXXXX")
-                                                          : QDir::tempPath() + "/tarvi-fuzz-XXXXXX");
-    require(folder.isValid() && QDir::setCurrent(folder.path()), "a working folder of its own");
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string written(reinterpret_cast<const char*>(data), size);
-    std::ofstream(kToolsFile, std::ios::binary | std::ios::trunc) << written;
+    std::ofstream(toolsFile(), std::ios::binary | std::ios::trunc) << written;
 
     const std::vector<ToolEntry> expected = modelRead(written);
-    const bool read = LlegeixTools();
+    const bool read = LlegeixTools(workFolder());
     require(NumTools >= 0 && NumTools <= kMaxTools, "NumTools stays within 0 ... 12",
             [&] { return std::to_string(NumTools); });
     require(read == (expected.size() <= static_cast<std::size_t>(kMaxTools)),
@@ -84,10 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(inMemory() == expected, "the tools read are the file's", [&] { return escaped(written); });
 
-    require(DesaTools().ok(), "the list is saved");
+    require(DesaTools(workFolder()).ok(), "the list is saved");
     require(fileBytes() == modelSaved(expected), "the saved file holds four lines a tool and an empty one",
             [&] { return escaped(written) + " saved as " + escaped(fileBytes()); });
-    require(LlegeixTools() && inMemory() == expected, "what was saved reads back unchanged",
+    require(LlegeixTools(workFolder()) && inMemory() == expected, "what was saved reads back unchanged",
             [&] { return escaped(written); });
     return 0;
 }
