@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -99,11 +100,12 @@ const QPalette& palette()
 
 void keepColours(QWidget* window)
 {
-    [[maybe_unused]] static PopupColours* const popups = [] {
-        auto* filter = new PopupColours(qApp);
-        qApp->installEventFilter(filter);
-        return filter;
-    }();
+    // One filter for the application, which takes it along when it ends.
+    static QPointer<PopupColours> popups;
+    if (popups.isNull()) {
+        popups = new PopupColours(qApp);
+        qApp->installEventFilter(popups);
+    }
     window->setProperty(kKeepsColours, true);
     window->setPalette(palette());
     for (QMenu* menu : window->findChildren<QMenu*>())
