@@ -2,7 +2,7 @@
 // appends the exercises on screen to a file chosen in the file dialog and
 // opens it in the editor; "Abrir..." opens any chosen file in the editor.
 
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
 #include "filedialog/triaftx.h"
 

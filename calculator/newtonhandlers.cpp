@@ -5,6 +5,7 @@
 #include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
 #include "calculator/qttext.h"
+#include "platform/textnumber.h"
 #include "platform/twips.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"

@@ -6,6 +6,7 @@
 #include "calculator/ftarvi.h"
 #include "calculator/qttext.h"
 #include "engine/random.h"
+#include "platform/textnumber.h"
 
 #include <QComboBox>
 #include <QLabel>

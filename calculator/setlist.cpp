@@ -3,6 +3,7 @@
 
 #include "calculator/core/enumeration.h"
 #include "calculator/ftarvi.h"
+#include "platform/textnumber.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ void FTarvi::IdRes_DblClick(int kind)
 {
     // An empty box or one that is not a 16-bit whole number counts as too large.
     const std::optional<std::int16_t> count =
-        platform::parseWhole16(IdRes[kind]->text().toStdString(), platform::systemSeparators());
+        parseWhole16(IdRes[kind]->text().toStdString(), platform::systemSeparators());
     if (!count || *count > kMostListed)
         return;
     MostraConjs(static_cast<std::int16_t>(kind));

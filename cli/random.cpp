@@ -21,7 +21,7 @@ std::string caseText(FormulaKind kind, const RandomCase& drawn)
     return text.append(")");
 }
 
-std::string solvedCase(FormulaKind kind, Generator& generator, const platform::Separators& separators)
+std::string solvedCase(FormulaKind kind, Generator& generator, const Separators& separators)
 {
     const RandomCase drawn = GeneraCas(kind, generator);
     Multiplicitats record;

@@ -1,4 +1,4 @@
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 
 #include "tests/support/workdir.h"
 
