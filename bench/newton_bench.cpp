@@ -1,6 +1,6 @@
-// The Newton expansion: the renderer against the slow restart-from-scratch
-// drawing on a recording area of fixed character widths, and the whole "Ok>"
-// in the main window.
+// The Newton expansion: its coefficients and text, the renderer against the
+// slow restart-from-scratch drawing on a recording area of fixed character
+// widths, and the whole "Ok>" in the main window.
 
 #include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
@@ -23,6 +23,16 @@ std::u32string newtonText(std::int16_t n)
     const std::string text = tarvi::expandBinomial(n).formula;
     return {text.begin(), text.end()};
 }
+
+// The coefficients and the text of one expansion, without drawing them.
+void ExpandBinomial(benchmark::State& state)
+{
+    const auto n = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tarvi::expandBinomial(n));
+}
+
+BENCHMARK(ExpandBinomial)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
 
 template <auto Draw> void draw(benchmark::State& state)
 {

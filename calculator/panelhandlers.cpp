@@ -2,6 +2,7 @@
 // window reads its controls, calls the cores and writes the outcome back.
 
 #include "calculator/core/evaluation.h"
+#include "calculator/core/explanation.h"
 #include "calculator/core/randomcase.h"
 #include "calculator/ftarvi.h"
 #include "calculator/qttext.h"
@@ -23,6 +24,14 @@ void FTarvi::connectPanels()
         connect(IdM[kind], &QLineEdit::textChanged, IdRes[kind], &QLineEdit::clear);
         if (IdN[kind])
             connect(IdN[kind], &QLineEdit::textChanged, IdRes[kind], &QLineEdit::clear);
+        // The working of a count goes with it: whatever empties the result
+        // (an edit, "x", a change of the PR list, an error) takes it away.
+        connect(IdRes[kind], &QLineEdit::textChanged, this, [box = IdRes[kind]](const QString& count) {
+            if (count.isEmpty()) {
+                box->setToolTip({});
+                box->setAccessibleDescription({});
+            }
+        });
         connect(IdM[kind], &QLineEdit::returnPressed, this, [this, kind] { IdM_Enter(kind); });
         connect(okD[kind], &QPushButton::clicked, this, [this, kind] { Calcula(kind); });
         connect(BtRst[kind], &QPushButton::clicked, this, [this, kind] { BtRst_Click(kind); });
@@ -47,12 +56,19 @@ PanelInputs FTarvi::panelInputs(int kind) const
     return inputs;
 }
 
+// A count shows its working as the result box's tool tip, and a screen reader
+// reads it as the box's description.
 void FTarvi::Calcula(int kind)
 {
-    const Evaluation outcome = tarvi::Calcula(static_cast<FormulaKind>(kind), panelInputs(kind),
-                                              platform::systemSeparators(), Multiplicitats);
+    const auto formula = static_cast<FormulaKind>(kind);
+    const PanelInputs inputs = panelInputs(kind);
+    const Separators separators = platform::systemSeparators();
+    const Evaluation outcome = tarvi::Calcula(formula, inputs, separators, Multiplicitats);
     if (outcome.ok) {
+        const QString working = toQt(explain(formula, inputs, separators, outcome));
         IdRes[kind]->setText(toQt(outcome.result));
+        IdRes[kind]->setToolTip(working);
+        IdRes[kind]->setAccessibleDescription(working);
         return;
     }
     IdRes[kind]->clear();

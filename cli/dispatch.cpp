@@ -1,5 +1,6 @@
 #include "cli/dispatch.h"
 
+#include "calculator/core/explanation.h"
 #include "cli/batch.h"
 #include "cli/lines.h"
 #include "cli/listing.h"
@@ -20,9 +21,10 @@ constexpr std::string_view kUsage =
     "  newton n   (a+b)^n written out, then its coefficients C(n,0) ... C(n,n), one per line\n"
     "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
+    "  explain KIND ARGS...       the count worked out on one line: V(10,5) = 10·9·8·7·6 = 30240\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
-    "Exit status: 0 for a count or a listing, 1 for an input the panel rejects or a case\n"
-    "too large to list, 2 for a usage mistake.\n";
+    "Exit status: 0 for a count, its working or a listing, 1 for an input the panel rejects\n"
+    "or a case too large to list, 2 for a usage mistake.\n";
 
 Answer mistake(std::string what) { return {Answer::Status::Mistake, {std::move(what)}, {}}; }
 
@@ -37,6 +39,17 @@ Answer count(Words words, Context& context)
     return answerOf(Calcula(asked.kind, asked.inputs, context.separators, record));
 }
 
+// The count's working, or the count's error: the inputs are checked as for the count.
+Answer working(Words words, Context& context)
+{
+    const PanelCase asked = readCase(words);
+    Multiplicitats record;
+    const Evaluation outcome = Calcula(asked.kind, asked.inputs, context.separators, record);
+    if (!outcome.ok)
+        return answerOf(outcome);
+    return answered({explain(asked.kind, asked.inputs, context.separators, outcome)});
+}
+
 // The command words; any other first word names a kind.
 struct Command {
     std::string_view name;
@@ -44,8 +57,9 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"list", list},   Command{"newton", newton}, Command{"random", random},
-    Command{"--help", help}, Command{"-h", help},       Command{"--version", version},
+    Command{"list", list},         Command{"newton", newton}, Command{"random", random},
+    Command{"explain", working},   Command{"--help", help},   Command{"-h", help},
+    Command{"--version", version},
 };
 
 } // namespace

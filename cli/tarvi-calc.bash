@@ -4,10 +4,10 @@ _tarvi_calc()
 {
     local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word
     if [ "$COMP_CWORD" -eq 1 ]; then
-        candidates="$kinds list newton random - --help --version"
+        candidates="$kinds list explain newton random - --help --version"
     elif [ "$COMP_CWORD" -eq 2 ]; then
         case ${COMP_WORDS[1],,} in
-        list) candidates=$kinds ;;
+        list | explain) candidates=$kinds ;;
         random) candidates="$kinds Todos" ;;
         esac
     fi

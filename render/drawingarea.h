@@ -28,6 +28,10 @@ public:
     // Erases the drawing.
     virtual void clear() = 0;
 
+    // The width of one character in the current font: how far print() would
+    // move the pen.
+    virtual float textWidth(char32_t c) const = 0;
+
     // Draws one character at the pen, with the current font, and advances the
     // pen's x by the character's width; the pen's y stays.
     virtual void print(char32_t c) = 0;

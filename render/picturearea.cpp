@@ -26,7 +26,8 @@ QString textOf(char32_t c) { return QString::fromUcs4(&c, 1); }
 } // namespace
 
 PictureArea::PictureArea(QWidget* parent)
-    : QWidget(parent), family_(font().family()), size_(static_cast<float>(font().pointSizeF()))
+    : QWidget(parent), family_(font().family()), families_{family_},
+      size_(static_cast<float>(font().pointSizeF()))
 {
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -40,6 +41,11 @@ void PictureArea::setFontName(const QString& family)
     if (family == family_)
         return;
     family_ = family;
+    familyNumber_ = families_.indexOf(family);
+    if (familyNumber_ < 0) {
+        familyNumber_ = families_.size();
+        families_.append(family);
+    }
     widths_.clear();
 }
 
@@ -60,10 +66,11 @@ void PictureArea::setHeightTwips(float twips)
 void PictureArea::clear()
 {
     drawing_.clear();
+    drawn_.clear();
     update();
 }
 
-void PictureArea::print(char32_t c)
+float PictureArea::textWidth(char32_t c) const
 {
     const quint64 key = (quint64{std::bit_cast<quint32>(size_)} << 32) | c;
     auto width = widths_.constFind(key);
@@ -72,8 +79,21 @@ void PictureArea::print(char32_t c)
         width =
             widths_.insert(key, static_cast<float>(metrics.horizontalAdvance(textOf(c)) * kPointsPerPixel));
     }
-    drawing_.push_back({c, penX_, penY_, size_, family_});
-    penX_ += *width;
+    return *width;
+}
+
+// Drawing over the drawing adds to it, but the same character again at the
+// same place in the same font (the area has one colour) would only pile up
+// copies and darken its antialiased edges, so it is left as it is.
+void PictureArea::print(char32_t c)
+{
+    const float x = penX_;
+    penX_ += textWidth(c);
+    const auto before = drawn_.size();
+    drawn_.insert({c, x, penY_, size_, familyNumber_});
+    if (drawn_.size() == before)
+        return;
+    drawing_.push_back({c, x, penY_, size_, family_});
     update();
 }
 

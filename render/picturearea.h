@@ -5,17 +5,21 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
+#include <bit>
 #include <vector>
 
 namespace tarvi {
 
 // A picture area for formulas: it draws characters in points, one by one at a
 // pen, and keeps what it drew until it is cleared, so that it repaints itself
-// whenever it is uncovered. Its outer height can be set in twips; it reports
-// every change of its size.
+// whenever it is uncovered. A character drawn again where it already stands,
+// in the same font, changes nothing. Its outer height can be set in twips; it
+// reports every change of its size.
 class PictureArea : public QWidget, public DrawingArea {
     Q_OBJECT
 
@@ -49,6 +53,7 @@ public:
     void setCurrentX(float x) override { penX_ = x; }
     void setCurrentY(float y) override { penY_ = y; }
     void clear() override;
+    float textWidth(char32_t c) const override;
     void print(char32_t c) override;
 
 signals:
@@ -59,16 +64,38 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A drawn character as the search for one drawn again sees it: the font
+    // name by its number in `families_`, so that no text is hashed.
+    struct Place {
+        char32_t c;
+        float x;
+        float y;
+        float size;
+        qsizetype family;
+
+        bool operator==(const Place&) const = default;
+        // Positions and size by their bits, -0 taken as 0 as == does.
+        friend size_t qHash(const Place& p, size_t seed = 0)
+        {
+            const auto bits = [](float f) { return std::bit_cast<quint32>(f + 0.0f); };
+            return qHashMulti(seed, quint64{bits(p.x)} << 32 | bits(p.y), quint64{p.c} << 32 | bits(p.size),
+                              p.family);
+        }
+    };
+
     QFont fontAt(const QString& family, float size) const;
 
     QString family_;
+    qsizetype familyNumber_ = 0;
+    QStringList families_;
     float size_;
     float penX_ = 0;
     float penY_ = 0;
     std::vector<Glyph> drawing_;
+    QSet<Place> drawn_; // where each glyph of the drawing stands
     // Character widths in points for the current font name, by size and
     // character: a formula uses two sizes and a handful of characters.
-    QHash<quint64, float> widths_;
+    mutable QHash<quint64, float> widths_;
 };
 
 } // namespace tarvi

@@ -14,7 +14,7 @@ struct Placed {
     float size;
 };
 
-// Where one pass over the text put every character, and where it left the
+// Where one pass over the text puts every character, and where it leaves the
 // pen and the line top.
 struct Layout {
     std::vector<Placed> placed;
@@ -23,10 +23,11 @@ struct Layout {
     float lineTop = 0;
 };
 
-// One pass over the text, drawing as it goes and recording every character.
-// Nothing in it depends on the area's height, so it is the layout of every
-// pass the text could ever need.
-Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u32string_view text)
+// One pass over the text, placing every character without drawing it: the
+// pen moves by the widths the area reports, as printing would move it.
+// Nothing in it depends on the area's height or drawing, so it is the layout
+// of every pass the text could ever need.
+Layout layOut(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u32string_view text)
 {
     Layout out;
     out.placed.reserve(text.size());
@@ -36,6 +37,7 @@ Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u
     int depth = 0;
     char32_t prev = U' ';
     float size = m.base;
+    float penX = x;
     float penY = y;
 
     const auto applyStyle = [&] {
@@ -46,7 +48,6 @@ Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u
             penY = y - m.raise;
         if (lowered)
             penY = y + m.lower;
-        area.setCurrentY(penY);
     };
     const auto endRun = [&] {
         raised = lowered = false;
@@ -54,12 +55,18 @@ Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u
         applyStyle();
     };
     const auto draw = [&](char32_t c) {
-        out.placed.push_back({c, area.currentX(), penY, size});
-        area.print(c);
+        const float width = area.textWidth(c);
+        // A character that would stick out of the area starts the next line,
+        // where its run goes on at the same height above or below the line.
+        if (penX > x && penX + width > m.edge) {
+            penX = x;
+            y += m.lineAdvance;
+            applyStyle();
+        }
+        out.placed.push_back({c, penX, penY, size});
+        penX += width;
     };
 
-    area.setCurrentX(x);
-    area.setCurrentY(y);
     for (const char32_t c : text) {
         plain = !(raised || lowered);
         applyStyle();
@@ -89,14 +96,13 @@ Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u
             break;
         }
         prev = c;
-        if (plain && area.currentX() > m.wrapAt) {
-            area.setCurrentX(x);
+        if (plain && penX > m.wrapAt) {
+            penX = x;
             y += m.lineAdvance;
             penY = y;
-            area.setCurrentY(y);
         }
     }
-    out.penX = area.currentX();
+    out.penX = penX;
     out.penY = penY;
     out.lineTop = y;
     return out;
@@ -107,13 +113,13 @@ Layout drawPass(DrawingArea& area, const FrmMetrics& m, float x, float y, std::u
 void PintaFrm(DrawingArea& area, float x, float& y, std::u32string_view text)
 {
     const FrmMetrics m(area.fontSize(), area.scaleWidth());
-    const Layout layout = drawPass(area, m, x, y, text);
+    const Layout layout = layOut(area, m, x, y, text);
     y = layout.lineTop;
 
     // The lines fit when the last one does, since line tops only go down.
     // Otherwise the area grows step by step, as it would if every step were
-    // drawn, until they fit or the area will grow no further; then the one
-    // final drawing replaces the first.
+    // drawn, until they fit or the area will grow no further; the drawing
+    // that was there is then cleared away, as each restart would clear it.
     if (!text.empty() && area.scaleHeight() - y < m.base) {
         do {
             const float before = area.scaleHeight();
@@ -121,17 +127,16 @@ void PintaFrm(DrawingArea& area, float x, float& y, std::u32string_view text)
             if (!(area.scaleHeight() > before))
                 break;
         } while (area.scaleHeight() - y < m.base);
-
         area.clear();
-        for (const Placed& p : layout.placed) {
-            area.setFontSize(p.size);
-            area.setCurrentX(p.x);
-            area.setCurrentY(p.y);
-            area.print(p.c);
-        }
-        area.setCurrentX(layout.penX);
-        area.setCurrentY(layout.penY);
     }
+    for (const Placed& p : layout.placed) {
+        area.setFontSize(p.size);
+        area.setCurrentX(p.x);
+        area.setCurrentY(p.y);
+        area.print(p.c);
+    }
+    area.setCurrentX(layout.penX);
+    area.setCurrentY(layout.penY);
     area.setFontSize(m.base);
 }
 

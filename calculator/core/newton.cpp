@@ -1,5 +1,6 @@
 #include "calculator/core/newton.h"
 
+#include "engine/binomialrow.h"
 #include "engine/counting.h"
 #include "engine/numtext.h"
 
@@ -18,9 +19,14 @@ NewtonExpansion expandBinomial(std::int16_t n)
     NewtonExpansion out;
     out.coefficients.reserve(static_cast<std::size_t>(n) + 1);
     out.formula = FormatPot("(a+b)", n) + " = ";
+    BinomialRow exact(n);
     try {
-        for (int k = 0; k <= n; ++k) {
-            const double c = Comb(n, static_cast<std::int16_t>(k));
+        for (int k = 0; k <= n; ++k, exact.next()) {
+            // The count in doubles decides, as in the panels, whether C(n,k)
+            // can be computed at all; what is shown is the exact count, so
+            // every coefficient is whole and C(n,k) reads as C(n,n-k).
+            (void)Comb(n, static_cast<std::int16_t>(k));
+            const double c = NearestWith15Digits(exact.digits());
             out.coefficients.push_back(GeneralNumberText(c));
             if (k > 0)
                 out.formula += '+';

@@ -19,7 +19,8 @@ inline constexpr std::string_view kNewtonMessage = "n ha de ser un entero positi
 std::optional<std::int16_t> readExponent(std::string_view text, const Separators& separators);
 
 // (a+b)^n written out: the coefficients C(n,0) ... C(n,n) as general number
-// texts, and the expansion text with "^" before every exponent. When a
+// texts of their exact values (whole, exact up to 15 digits, then rounded to
+// 15 significant digits), and the expansion text with "^" before every exponent. When a
 // coefficient leaves the double range (from n = 171 on) the expansion stops
 // there: `complete` is false and the lists hold what was built before it.
 struct NewtonExpansion {

@@ -214,3 +214,40 @@ TEST_F(MainWindow, SetListShowsCountsUpToFiftyUntilItIsDoubleClicked)
     QTest::mouseDClick(window.IdConjs->viewport(), Qt::LeftButton);
     EXPECT_TRUE(window.IdConjs->visibleRegion().isEmpty());
 }
+
+// A count carries its working as the result box's tool tip and description
+// after "=", Enter, "+" and "Generar caso..."; whatever empties the count
+// takes its working away.
+TEST_F(MainWindow, ACountCarriesItsWorkingUntilItGoes)
+{
+    const auto box = [&](int kind) {
+        return window.findChild<QLineEdit*>(QStringLiteral("IdRes(%1)").arg(kind));
+    };
+    const auto working = [&](int kind) {
+        const QLineEdit* result = box(kind);
+        EXPECT_EQ(result->toolTip(), result->accessibleDescription());
+        return result->toolTip().toStdString();
+    };
+    QLineEdit* const m = window.findChild<QLineEdit*>("IdM(2)");
+    QTest::keyClicks(m, "5");
+    QTest::keyClick(m, Qt::Key_Return);
+    EXPECT_EQ(working(2), "P(5) = 5! = 5·4·3·2·1 = 120");
+    QTest::keyClicks(m, "0");
+    EXPECT_EQ(working(2), "") << "typed";
+
+    window.findChild<QLineEdit*>("IdM(3)")->setText("6");
+    addMultiplicities({"2", "3", "1"});
+    window.findChild<QPushButton*>("okD(3)")->click();
+    EXPECT_EQ(working(3), "PR(6; 2,3,1) = 6! / (2!·3!·1!) = 720 / 12 = 60");
+    addMultiplicities({"1"});
+    EXPECT_EQ(working(3), "") << "a list change";
+
+    window.findChild<QPushButton*>("BtGen(4)")->click();
+    EXPECT_TRUE(QString::fromStdString(working(4)).endsWith(" = " + box(4)->text()));
+    window.findChild<QPushButton*>("BtRst(4)")->click();
+    EXPECT_EQ(working(4), "") << "x";
+
+    window.findChild<QAction*>("OpG(6)")->trigger(); // "Todos"
+    for (int kind = 0; kind < kKinds; ++kind)
+        EXPECT_TRUE(QString::fromStdString(working(kind)).endsWith(" = " + box(kind)->text())) << kind;
+}

@@ -1,8 +1,7 @@
 #include "calculator/core/newton.h"
 
-#include "engine/numtext.h"
-
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,21 +33,69 @@ TEST(NewtonExpansion, ReferenceTextsAreExactBlanksIncluded)
     EXPECT_EQ(readExponent("0.4", {".", ","}), std::nullopt);
 }
 
-// Exact while the counts stay below 10^15 (Pascal's triangle as the reference),
-// whole and without exponent; from there on, in 15 significant digits.
-TEST(NewtonExpansion, CoefficientsAreTheBinomialsInOrder)
+namespace {
+
+// a + b for whole numbers written in decimal digits.
+std::string sum(const std::string& a, const std::string& b)
 {
-    std::vector<unsigned long long> row{1};
-    for (int n = 1; n <= 48; ++n) {
-        row.push_back(1);
-        for (int k = n - 1; k > 0; --k)
-            row[k] += row[k - 1];
-        const NewtonExpansion e = expandBinomial(static_cast<std::int16_t>(n));
-        ASSERT_EQ(e.coefficients.size(), row.size());
-        for (int k = 0; k <= n; ++k)
-            EXPECT_EQ(e.coefficients[k], std::to_string(row[k])) << n << "," << k;
+    std::string out;
+    int carry = 0;
+    for (std::size_t i = 0; i < a.size() || i < b.size() || carry; ++i) {
+        const int digit = carry + (i < a.size() ? a[a.size() - 1 - i] - '0' : 0) +
+                          (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        out.insert(out.begin(), static_cast<char>('0' + digit % 10));
+        carry = digit / 10;
     }
-    EXPECT_EQ(expandBinomial(60).coefficients[30], "1.18264581564861E+17");
-    EXPECT_EQ(GeneralNumberText(999999999999999.0), "999999999999999");
-    EXPECT_EQ(GeneralNumberText(999999999999999.9), "1E+15"); // rounded to 15 digits first
+    return out;
+}
+
+// How a whole number of these exact digits is shown: as it is up to 15
+// digits; longer, rounded to 15 significant digits (halves to even, as the
+// text of a double is) and written d.ddddE+XX.
+std::string shownAs(const std::string& exact)
+{
+    if (exact.size() <= 15)
+        return exact;
+    unsigned long long kept = std::stoull(exact.substr(0, 15));
+    const std::string rest = exact.substr(15);
+    const std::string half = "5" + std::string(rest.size() - 1, '0');
+    if (rest > half || (rest == half && kept % 2 == 1))
+        ++kept;
+    std::size_t exponent = exact.size() - 1;
+    if (kept == 1'000'000'000'000'000) {
+        kept /= 10;
+        ++exponent;
+    }
+    std::string mantissa = std::to_string(kept);
+    while (mantissa.back() == '0')
+        mantissa.pop_back();
+    if (mantissa.size() > 1)
+        mantissa.insert(1, ".");
+    return mantissa + "E+" + std::to_string(exponent);
+}
+
+} // namespace
+
+// Every coefficient of every exponent that expands, against Pascal's triangle
+// in exact decimal arithmetic: whole, exact up to 15 digits, and beyond that
+// the exact count rounded once, so that C(n,k) and C(n,n-k) always read alike.
+TEST(NewtonExpansion, CoefficientsAreTheExactBinomialsInOrder)
+{
+    std::vector<std::string> row{"1"};
+    for (int n = 1; n <= 170; ++n) {
+        row.push_back("1");
+        for (int k = n - 1; k > 0; --k)
+            row[k] = sum(row[k], row[k - 1]);
+        const NewtonExpansion e = expandBinomial(static_cast<std::int16_t>(n));
+        ASSERT_TRUE(e.complete);
+        ASSERT_EQ(e.coefficients.size(), row.size());
+        for (int k = 0; k <= n; ++k) {
+            ASSERT_EQ(e.coefficients[k], shownAs(row[k])) << "C(" << n << "," << k << ")";
+            ASSERT_EQ(e.coefficients[k], e.coefficients[n - k]) << "C(" << n << "," << k << ")";
+        }
+    }
+    // The expansion carries the same texts.
+    const std::string formula = expandBinomial(98).formula;
+    EXPECT_NE(formula.find("+67910864a^93 b^5+"), std::string::npos);
+    EXPECT_NE(formula.find("+67910864a^5 b^93+"), std::string::npos);
 }

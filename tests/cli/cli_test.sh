@@ -22,6 +22,7 @@ check "negative input is an input" "1" "$("$calc" P -3 >/dev/null 2>&1; echo $?)
 
 check "newton 4" $'(a+b)^4 = a^4 +4a^3 b+6a^2 b^2+4a b^3+ b^4\n1\n4\n6\n4\n1' "$("$calc" newton 4)"
 check "newton 170 lines" 172 "$("$calc" newton 170 | wc -l)"
+check "newton 98: C(98,5) and C(98,93)" $'67910864\n67910864' "$("$calc" newton 98 | sed -n '7p;95p')"
 for bad in 0 abc 32768 171; do
   out=$("$calc" newton "$bad" 2>&1 >/dev/null); status=$?
   check "newton '$bad' stderr" $'Binomio de Newton\nn ha de ser un entero positivo' "$out"
@@ -42,6 +43,15 @@ err=$("$calc" list V 4 5 2>&1 >/dev/null); status=$?
 check "list V 4 5 stderr" $'V  Error\nsólo enteros positivos\n y  m>n' "$err"
 check "list V 4 5 status" 1 "$status"
 check "list C 60 60 status" 1 "$("$calc" list C 60 60 >/dev/null 2>&1; echo $?)"
+
+# A count's working; it fails exactly as the count does, usage mistakes included.
+check "explain PR" "PR(6; 2,3,1) = 6! / (2!·3!·1!) = 720 / 12 = 60" "$("$calc" explain PR 6 2 3 1)"
+check "explain in any case" "C(5,2) = 5! / (2!·3!) = (5·4) / 2! = 20 / 2 = 10" "$("$calc" EXPLAIN c 5 2)"
+for words in "C 34 17" "PR 7 2 3 1" "P -3" "V abc 1" "C 5" "P 5 2" "X 5 2" "PR" ""; do
+  # $words unquoted: split into the call's arguments.
+  check "explain $words fails as the count" "$("$calc" $words 2>&1; echo $?)" "$("$calc" explain $words 2>&1; echo $?)"
+  check "explain $words prints nothing" "" "$("$calc" explain $words 2>/dev/null)"
+done
 
 # Made-up cases: one line per panel, each solved, the same for the same seed.
 todos=$("$calc" random Todos 7)
@@ -86,10 +96,10 @@ check "command words in any case" "$("$calc" list C 3 2)$("$calc" newton 3)$("$c
   "$("$calc" LIST c 3 2)$("$calc" Newton 3)$("$calc" RANDOM todos 7)"
 
 # Batches: one answer line for every line read, errors by line number on stderr.
-input=$'C 5 2\nc 34 17\n   \n# a comment\nnewton 2\nX 1\nlist C 3 2\nPR 10 1 1 1 1 1 1 1 1 1 1\nrandom Todos 7\r\nP 5'
+input=$'C 5 2\nc 34 17\n   \n# a comment\nnewton 2\nX 1\nlist C 3 2\nPR 10 1 1 1 1 1 1 1 1 1 1\nrandom Todos 7\r\nexplain VR 2 3\nP 5'
 out=$(printf '%s' "$input" | "$calc" - 2>/dev/null); status=$?
-check "batch answers" $'10\n\n\n\n(a+b)^2 = a^2 +2a b+ b^2 | 1 | 2 | 1\n\n[abc] |  1) ab |  2) ac |  3) bc\n\n'"${todos//$'\n'/ | }"$'\n120' "$out"
-check "batch lines" 10 "$(printf '%s' "$input" | "$calc" - 2>/dev/null | wc -l)"
+check "batch answers" $'10\n\n\n\n(a+b)^2 = a^2 +2a b+ b^2 | 1 | 2 | 1\n\n[abc] |  1) ab |  2) ac |  3) bc\n\n'"${todos//$'\n'/ | }"$'\nVR(2,3) = 2³ = 8\n120' "$out"
+check "batch lines" 11 "$(printf '%s' "$input" | "$calc" - 2>/dev/null | wc -l)"
 check "batch status with a failing line" 1 "$status"
 check "batch errors" $'line 2: C  Error: sólo enteros positivos / y  m>n\nline 6: unknown kind "X"\nline 8: PR  Error: m,n1..nk deben ser enteros positivos / y  n1+..+nk = m' \
   "$(printf '%s' "$input" | "$calc" - 2>&1 >/dev/null)"
@@ -125,10 +135,11 @@ completions() {
   COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvi_calc
   echo "${COMPREPLY[*]}"
 }
-check "complete first word" "V VR P PR C CR list newton random - --help --version" "$(completions tarvi-calc '')"
+check "complete first word" "V VR P PR C CR list explain newton random - --help --version" "$(completions tarvi-calc '')"
 check "complete in any case" "VR" "$(completions tarvi-calc vr)"
 check "complete list" "C CR" "$(completions tarvi-calc List c)"
 check "complete random" "Todos" "$(completions tarvi-calc random t)"
+check "complete explain" "P PR" "$(completions tarvi-calc Explain p)"
 check "no completion for inputs" "" "$(completions tarvi-calc C 5 '')"
 
 echo "$failures failed"

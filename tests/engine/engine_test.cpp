@@ -1,7 +1,12 @@
+#include "engine/binomialrow.h"
 #include "engine/counting.h"
+#include "engine/numtext.h"
 #include "engine/random.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -39,4 +44,69 @@ TEST(Random, RangeUniformityAndSeeding)
     for (int count : seen)
         EXPECT_NEAR(count, 10000, 1000);
     EXPECT_THROW(NumAtzar(-32768, 32767, generator), ArithmeticFailure);
+}
+
+// The general number text of every double: whole numbers below 10^15 as
+// digits, the rest in 15 significant digits, and a text of its own for the
+// values that are no number.
+TEST(NumberText, EveryDouble)
+{
+    using limits = std::numeric_limits<double>;
+    const struct {
+        double x;
+        std::string text;
+    } rows[] = {
+        {0.0, "0"},
+        {-0.0, "0"},
+        {-5, "-5"},
+        {2.5, "2.5"},
+        {0.001, "0.001"},
+        {999999999999999.0, "999999999999999"},
+        {999999999999999.9, "1E+15"}, // rounded to 15 digits first
+        {std::ldexp(1.0, 60), "1.15292150460685E+18"},
+        {-limits::max(), "-1.79769313486232E+308"},
+        {limits::denorm_min(), "0." + std::string(323, '0') + "494065645841247"},
+        {limits::infinity(), "inf"},
+        {-limits::infinity(), "-inf"},
+        {limits::quiet_NaN(), "nan"},
+        {-limits::quiet_NaN(), "nan"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(GeneralNumberText(row.x), row.text) << row.x;
+}
+
+// A whole number known by its exact digits is rounded once, from its exact
+// value, to 15 significant digits: halves to even, carries into a new digit,
+// and beyond the double range it is infinite.
+TEST(NumberText, ExactWholeNumbersRoundOnceTo15Digits)
+{
+    const struct {
+        std::string digits;
+        std::string text;
+    } rows[] = {
+        {"7", "7"},
+        {"999999999999999", "999999999999999"},
+        {"1300853625660225", "1.30085362566022E+15"},
+        {"1300853625660235", "1.30085362566024E+15"},
+        {"13008536256602250001", "1.30085362566023E+19"},
+        {"9999999999999995", "1E+16"},
+        {"1" + std::string(400, '0'), "inf"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(GeneralNumberText(NearestWith15Digits(row.digits)), row.text) << row.digits;
+}
+
+// One row of Pascal's triangle, exact, well beyond 64 bits: the middle of the
+// row of 170, then the last entry, then nothing.
+TEST(BinomialRow, StepsThroughTheRowExactly)
+{
+    BinomialRow row(170);
+    for (int k = 0; k < 85; ++k)
+        row.next();
+    EXPECT_EQ(row.digits(), "91448418451315549893681152591738975450186892788720");
+    for (int k = 85; k < 170; ++k)
+        row.next();
+    EXPECT_EQ(row.digits(), "1");
+    row.next();
+    EXPECT_EQ(row.digits(), "0");
 }

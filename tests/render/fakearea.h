@@ -48,10 +48,11 @@ public:
         drawing.clear();
         ++clears;
     }
+    float textWidth(char32_t c) const override { return size_ * widthFactor(c); }
     void print(char32_t c) override
     {
         drawing.push_back({c, x_, y_, size_});
-        x_ += size_ * widthFactor(c);
+        x_ += textWidth(c);
     }
 
 private:

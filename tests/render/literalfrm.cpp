@@ -31,6 +31,16 @@ void PintaFrmLiteral(DrawingArea& area, float x, float& y, std::u32string_view t
         plain = true;
         applyStyle();
     };
+    // Every character that is drawn: on the next line when it would end
+    // beyond the right edge, unless it already starts a line.
+    const auto print = [&](char32_t c) {
+        if (area.currentX() > x && area.currentX() + area.textWidth(c) > m.edge) {
+            area.setCurrentX(x);
+            y = y + m.lineAdvance;
+            applyStyle();
+        }
+        area.print(c);
+    };
 
     // Passes: each starts from the first character; one that finds the lines
     // do not fit grows the area, clears it and gives way to the next.
@@ -51,17 +61,17 @@ void PintaFrmLiteral(DrawingArea& area, float x, float& y, std::u32string_view t
             } else if (c == U'(') {
                 depth = depth + 1;
                 if (!(prev == U'^' || prev == U'_'))
-                    area.print(c);
+                    print(c);
             } else if (c == U')') {
                 depth = depth - 1;
                 if (depth == 0 && !plain)
                     endRun();
                 else
-                    area.print(c);
+                    print(c);
             } else {
                 if (!(c >= U'0' && c <= U'9') && depth == 0 && !plain)
                     endRun();
-                area.print(c);
+                print(c);
             }
             prev = c;
             if (area.currentX() > m.wrapAt && plain) {

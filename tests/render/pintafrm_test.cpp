@@ -71,6 +71,22 @@ TEST(PintaFrm, PlainTextWrapsAfterTheCharacterThatCrosses98PercentOfTheWidth)
     EXPECT_EQ(y, area.drawing.back().y);
 }
 
+// A character that would end beyond the right edge starts the next line
+// instead, a raised one still raised there, a plain one before it has crossed
+// 98 % of the width.
+TEST(PintaFrm, NoCharacterEndsBeyondTheRightEdge)
+{
+    FakeArea area(2000, 4000, 10); // 100 points wide
+    float y = 0;
+    PintaFrm(area, 0, y, std::u32string(17, U'a') + U"^12 " + std::u32string(16, U'a') + U"m");
+    for (const Glyph& g : area.drawing)
+        EXPECT_LE(g.x + g.size * FakeArea::widthFactor(g.c), 100) << static_cast<char>(g.c) << " at " << g.x;
+    EXPECT_EQ(area.drawing[17], (Glyph{U'1', 93.5f, -2, 8}));
+    EXPECT_EQ(area.drawing[18], (Glyph{U'2', 0, 11 - 2, 8}));
+    EXPECT_EQ(area.drawing.back(), (Glyph{U'm', 0, 22, 10}));
+    EXPECT_EQ(y, 22);
+}
+
 TEST(PintaFrm, TwoLinesInAOneLineAreaGrowTheAreaUntilTheyFit)
 {
     FakeArea area(2000, 220, 10); // one line of 10 points fits in 11 points

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "calculator/core/evaluation.h"
+
+#include <string>
+
+namespace tarvi {
+
+// A count worked out on one line, as it is written in class:
+//   V(10,5) = 10·9·8·7·6 = 30240
+//   VR(5,3) = 5³ = 125
+//   P(5) = 5! = 5·4·3·2·1 = 120
+//   PR(6; 2,3,1) = 6! / (2!·3!·1!) = 720 / 12 = 60
+//   C(5,2) = 5! / (2!·3!) = (5·4) / 2! = 20 / 2 = 10
+//   CR(5,3) = C(7,3) = (7·6·5) / 3! = 210 / 6 = 35
+// `outcome` is Calcula's evaluation of `inputs`: the line ends in its result
+// text, and the numbers before it are the factorials and products the
+// evaluation divides, as general number texts (so 20! reads
+// 2.43290200817664E+18). A run of more than six consecutive factors shows its
+// first three, "…" and its last (20·19·18·…·14). Nothing to choose reads as
+// its value: V(7,0) = 1, C(5,0) = 1, CR(5,0) = 1. A step that reads as the one
+// before it is left out: V(7,1) = 7.
+// A failed evaluation has nothing to explain, and inputs that the panel does
+// not accept cannot be worked out: the text is then empty.
+std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
+                    const Evaluation& outcome);
+
+} // namespace tarvi
