@@ -7,7 +7,7 @@
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
@@ -69,7 +69,7 @@ void FTarvi::buildClientArea()
 {
     client_ = new GradientArea(this);
     client_->setFont(QFont(QStringLiteral("Arial"), 8));
-    client_->setFixedSize(px(kClientWidth), px(kClientHeight));
+    client_->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     setCentralWidget(client_);
 
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -105,7 +105,7 @@ void FTarvi::buildClientArea()
     BNwt = new PictureArea(client_);
     BNwt->setObjectName(QStringLiteral("BNwt"));
     BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
-    BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
+    BNwt->setGeometry(platform::twipRect(150, 6210, 8040, 345));
     BNwt->setFontName(QStringLiteral("Tahoma"));
     BNwt->setFontSize(9.75f);
 
@@ -115,7 +115,7 @@ void FTarvi::buildClientArea()
     IdConjs->setObjectName(QStringLiteral("IdConjs"));
     IdConjs->setAccessibleName(QStringLiteral("Conjuntos"));
     IdConjs->setReadOnly(true);
-    IdConjs->setGeometry(twipRect(8445, 375, 1485, 6180));
+    IdConjs->setGeometry(platform::twipRect(8445, 375, 1485, 6180));
 }
 
 void FTarvi::buildMenus()
@@ -182,20 +182,20 @@ void FTarvi::Form_Load()
     nprList_.pick(-1);
     OmpleMenuTools(this, services_.messages);
     DirInici = QDir::currentPath();
-    Idioma = 2;
+    platform::Idioma = 2;
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
     MidaLletraNwt = BNwt->fontSize();
-    AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
-    MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
+    AlcadaNwt = static_cast<float>(platform::twipsOf(BNwt->height()));
+    MargeInferior = windowHeight() - static_cast<float>(platform::twipsOf(BNwt->y() + BNwt->height()));
 }
 
-float FTarvi::windowWidth() const { return static_cast<float>(twipsOf(client_->width())); }
+float FTarvi::windowWidth() const { return static_cast<float>(platform::twipsOf(client_->width())); }
 
-float FTarvi::windowHeight() const { return static_cast<float>(twipsOf(client_->height())); }
+float FTarvi::windowHeight() const { return static_cast<float>(platform::twipsOf(client_->height())); }
 
-void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(px(static_cast<int>(twips))); }
+void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(platform::px(static_cast<int>(twips))); }
 
-void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(px(static_cast<int>(twips))); }
+void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(platform::px(static_cast<int>(twips))); }
 
 } // namespace tarvi

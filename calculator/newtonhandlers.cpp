@@ -6,7 +6,7 @@
 #include "calculator/ftarvi.h"
 #include "calculator/qttext.h"
 #include "platform/textnumber.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 
@@ -43,7 +43,7 @@ void FTarvi::idNb_Change()
 // The strip keeps its bottom margin: the window grows and shrinks with BNwt.
 void FTarvi::BNwt_Resize()
 {
-    setWindowHeight(static_cast<float>(twipsOf(BNwt->y())) + BNwt->heightTwips() + MargeInferior);
+    setWindowHeight(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() + MargeInferior);
 }
 
 // Lists the coefficients and writes FormulaNwt as far as they could be

@@ -40,7 +40,7 @@ void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& fo
         folder = QDir::currentPath();
 
     window.load(services);
-    const DialogTexts& texts = dialogTexts(Idioma);
+    const DialogTexts& texts = dialogTexts(platform::Idioma);
     window.setWindowTitle(QString::fromUtf8(ModeDlg == 1 ? texts.titleSave : texts.titleOpen));
     window.EtNom->setText(QString::fromUtf8(texts.name));
     window.EtTp->setText(QString::fromUtf8(texts.type));

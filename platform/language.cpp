@@ -1,7 +1,7 @@
 #include "platform/language.h"
 
-namespace tarvi {
+namespace tarvi::platform {
 
 std::int16_t Idioma = 2;
 
-} // namespace tarvi
+} // namespace tarvi::platform

@@ -121,9 +121,9 @@ void FTools::Form_Load()
     const LanguageChoice choice = TriaIdioma(setup_.commandLine);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
-        Idioma = *choice.idioma;
+        platform::Idioma = *choice.idioma;
 
-    const EditorTexts& texts = TextsFor(Idioma);
+    const EditorTexts& texts = TextsFor(platform::Idioma);
     setWindowTitle(texts.window);
     EtTools->setText(texts.tools);
     Ped->setTitle(texts.tool);
@@ -193,10 +193,10 @@ void FTools::OkEd_Click()
         LlistaTools();
         break;
     case AcceptOutcome::ListFull:
-        showRefusal(TextsFor(Idioma).listFull);
+        showRefusal(TextsFor(platform::Idioma).listFull);
         break;
     case AcceptOutcome::EmptyTitle:
-        showRefusal(TextsFor(Idioma).emptyTitle);
+        showRefusal(TextsFor(platform::Idioma).emptyTitle);
         Ed[0]->setFocus();
         break;
     }
@@ -206,7 +206,7 @@ void FTools::BtBrr_Click()
 {
     if (ToolActual == 0)
         return;
-    const EditorTexts& texts = TextsFor(Idioma);
+    const EditorTexts& texts = TextsFor(platform::Idioma);
     const platform::MessageAnswer answer =
         setup_.services.messages.show(texts.confirmTitle, EraseQuestion(texts, Tools[ToolActual].Title),
                                       platform::MessageIcon::None, platform::MessageButtons::YesNo);
@@ -240,8 +240,8 @@ void FTools::BtOk_Click()
 {
     const platform::FsResult saved = DesaTools();
     if (!saved.ok()) {
-        showRefusal(TextsFor(Idioma).saveFailed + QStringLiteral("\r\n") +
-                    platform::reasonText(saved, Idioma));
+        showRefusal(TextsFor(platform::Idioma).saveFailed + QStringLiteral("\r\n") +
+                    platform::reasonText(saved, platform::Idioma));
         return;
     }
     if (RefrescaMenu)

@@ -55,7 +55,7 @@ protected:
 
     void SetUp() override
     {
-        Idioma = 2;
+        platform::Idioma = 2;
         QDir(work.path()).mkpath("Data/Sub");
         for (const char* name :
              {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden.txt"})
@@ -93,11 +93,11 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
         "Abrir|Guardar|Nombre|Tipo|Cancelar|A la anterior carpeta visitada|Subir un nivel|Abrir carpeta|"
         "Crear nueva carpeta|Nueva carpeta",
     };
-    for (Idioma = 0; Idioma < 3; ++Idioma)
+    for (platform::Idioma = 0; platform::Idioma < 3; ++platform::Idioma)
         for (std::int16_t mode : {0, 1})
             run(mode, "*.txt", [&](DFtxs& w) {
                 w.BtNova->click();
-                QStringList expected = QString::fromUtf8(rows[Idioma]).split(u'|');
+                QStringList expected = QString::fromUtf8(rows[platform::Idioma]).split(u'|');
                 expected.removeAt(1 - mode);
                 EXPECT_EQ(QStringList({w.windowTitle(), w.EtNom->text(), w.EtTp->text(), w.BtFuig->text(),
                                        w.BtRere->toolTip(), w.BtAm->toolTip(), w.BtObr->toolTip(),

@@ -65,7 +65,7 @@ protected:
     void SetUp() override
     {
         setList({});
-        Idioma = 2;
+        platform::Idioma = 2;
     }
 
     // Stores the list in Tools.rel, as a previous session left it, and empties

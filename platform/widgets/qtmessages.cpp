@@ -1,4 +1,4 @@
-#include "platform/qtmessages.h"
+#include "platform/widgets/qtmessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
