@@ -1,8 +1,11 @@
 #include "calculator/core/explanation.h"
 
+#include "engine/exactwhole.h"
+#include "engine/failure.h"
 #include "engine/numtext.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -91,10 +94,23 @@ std::string grouped(const std::string& product, int factors)
     return factors > 1 ? "(" + product + ")" : product;
 }
 
-std::string quotient(double numerator, double denominator)
+// An intermediate number as the program writes numbers: exact up to 15
+// digits, so a long one reads in E notation but never with a wrong digit.
+// One beyond the double range is none the evaluation could have formed.
+std::string numberText(const ExactWhole& value)
 {
-    return GeneralNumberText(numerator).append(kOver).append(GeneralNumberText(denominator));
+    const double nearest = NearestWith15Digits(value.digits());
+    if (!std::isfinite(nearest))
+        throw ArithmeticFailure(ArithmeticFailure::Kind::FloatingPoint, "beyond the double range");
+    return GeneralNumberText(nearest);
 }
+
+std::string quotient(const ExactWhole& numerator, const ExactWhole& denominator)
+{
+    return numberText(numerator).append(kOver).append(numberText(denominator));
+}
+
+ExactWhole factorialValue(int n) { return ExactWhole::descendingProduct(static_cast<std::uint32_t>(n), 1); }
 
 // The steps of the line, each equal to the next.
 class Steps {
@@ -138,25 +154,26 @@ void permutationsWithRepetition(Steps& steps, const Parameters& p)
         return;
     }
     std::string factorials;
-    double denominator = 1;
+    ExactWhole denominator;
     for (int multiplicity : p.multiplicities) {
         if (!factorials.empty())
             factorials += kTimes;
         factorials += factorial(multiplicity);
-        denominator = checkedMul(denominator, Fact(static_cast<std::int16_t>(multiplicity)));
+        for (int factor = 2; factor <= multiplicity; ++factor)
+            denominator *= static_cast<std::uint32_t>(factor);
     }
     const int k = static_cast<int>(p.multiplicities.size());
     steps.then(factorial(m).append(kOver).append(grouped(factorials, k)))
-        .then(quotient(Fact(static_cast<std::int16_t>(m)), denominator));
+        .then(quotient(factorialValue(m), denominator));
 }
 
 // V(top, n) / n!, the one division of C and of CR, whose product runs from top down.
 void fallingOverFactorial(Steps& steps, int top, int n)
 {
-    const auto top16 = static_cast<std::int16_t>(top);
-    const auto n16 = static_cast<std::int16_t>(n);
+    const auto falling = ExactWhole::descendingProduct(static_cast<std::uint32_t>(top),
+                                                       static_cast<std::uint32_t>(top - n + 1));
     steps.then(grouped(descending(top, top - n + 1), n).append(kOver).append(factorial(n)))
-        .then(quotient(Varia(top16, n16), Fact(n16)));
+        .then(quotient(falling, factorialValue(n)));
 }
 
 std::string working(FormulaKind kind, const Parameters& p, const std::string& count)

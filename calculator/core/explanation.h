@@ -15,8 +15,8 @@ namespace tarvi {
 //   CR(5,3) = C(7,3) = (7·6·5) / 3! = 210 / 6 = 35
 // `outcome` is Calcula's evaluation of `inputs`: the line ends in its result
 // text, and the numbers before it are the factorials and products the
-// evaluation divides, as general number texts (so 20! reads
-// 2.43290200817664E+18). A run of more than six consecutive factors shows its
+// evaluation divides, worked out exactly and written as general number texts
+// (so 20! reads 2.43290200817664E+18, rounded once). A run of more than six consecutive factors shows its
 // first three, "…" and its last (20·19·18·…·14). Nothing to choose reads as
 // its value: V(7,0) = 1, C(5,0) = 1, CR(5,0) = 1. A step that reads as the one
 // before it is left out: V(7,1) = 7.

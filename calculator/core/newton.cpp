@@ -1,7 +1,7 @@
 #include "calculator/core/newton.h"
 
-#include "engine/binomialrow.h"
 #include "engine/counting.h"
+#include "engine/exactwhole.h"
 #include "engine/numtext.h"
 
 namespace tarvi {
@@ -19,9 +19,11 @@ NewtonExpansion expandBinomial(std::int16_t n)
     NewtonExpansion out;
     out.coefficients.reserve(static_cast<std::size_t>(n) + 1);
     out.formula = FormatPot("(a+b)", n) + " = ";
-    BinomialRow exact(n);
+    // C(n,0) = 1, then C(n,k+1) = C(n,k)·(n-k)/(k+1), a division that is
+    // always exact.
+    ExactWhole exact;
     try {
-        for (int k = 0; k <= n; ++k, exact.next()) {
+        for (int k = 0; k <= n; exact *= static_cast<std::uint32_t>(n - k), exact.divideExactly(++k)) {
             // The count in doubles decides, as in the panels, whether C(n,k)
             // can be computed at all; what is shown is the exact count, so
             // every coefficient is whole and C(n,k) reads as C(n,n-k).

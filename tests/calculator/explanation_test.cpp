@@ -46,7 +46,8 @@ TEST(Explanation, EachKindWithItsZeroCasesAndLongProducts)
         {PR,
          {"9", {}, std::vector<std::string>(9, "1")},
          "PR(9; 1,1,1,1,1,1,1,1,1) = 9! / (1!·1!·1!·1!·1!·1!·1!·1!·1!) = 362880 / 1 = 362880"},
-        // m! past 10^15 reads in E notation; the count stays whole.
+        // m! past 10^15 reads in E notation, rounded once from the exact
+        // product; the count stays whole.
         {PR,
          {"20", {}, {"10", "10"}},
          "PR(20; 10,10) = 20! / (10!·10!) = 2.43290200817664E+18 / 13168189440000 = 184756"},
@@ -56,7 +57,7 @@ TEST(Explanation, EachKindWithItsZeroCasesAndLongProducts)
         {C, {"5", "5", {}}, "C(5,5) = 5! / (5!·0!) = (5·4·3·2·1) / 5! = 120 / 120 = 1"},
         {C,
          {"33", "16", {}},
-         "C(33,16) = 33! / (16!·17!) = (33·32·31·…·18) / 16! = 2.44127763111949E+22 / 20922789888000 = "
+         "C(33,16) = 33! / (16!·17!) = (33·32·31·…·18) / 16! = 2.4412776311195E+22 / 20922789888000 = "
          "1166803110"},
         {CR, {"5", "3", {}}, "CR(5,3) = C(7,3) = (7·6·5) / 3! = 210 / 6 = 35"},
         {CR, {"5", "0", {}}, "CR(5,0) = 1"},

@@ -1,4 +1,4 @@
-#include "engine/binomialrow.h"
+#include "engine/exactwhole.h"
 
 namespace tarvi {
 
@@ -8,9 +8,15 @@ constexpr std::uint64_t kBase = 1'000'000'000;
 
 } // namespace
 
-BinomialRow::BinomialRow(std::int16_t n) : n_(n) {}
+ExactWhole::ExactWhole(std::uint32_t value)
+{
+    do {
+        limbs_.push_back(static_cast<std::uint32_t>(value % kBase));
+        value = static_cast<std::uint32_t>(value / kBase);
+    } while (value > 0);
+}
 
-std::string BinomialRow::digits() const
+std::string ExactWhole::digits() const
 {
     std::string out = std::to_string(limbs_.back());
     for (auto i = limbs_.size() - 1; i-- > 0;) {
@@ -23,25 +29,23 @@ std::string BinomialRow::digits() const
     return out;
 }
 
-void BinomialRow::next()
+ExactWhole& ExactWhole::operator*=(std::uint32_t factor)
 {
-    if (k_ >= n_) {
-        limbs_.assign(1, 0);
-        ++k_;
-        return;
-    }
-    const auto factor = static_cast<std::uint64_t>(n_ - k_);
     std::uint64_t carry = 0;
     for (std::uint32_t& limb : limbs_) {
-        const std::uint64_t product = limb * factor + carry;
+        const std::uint64_t product = limb * std::uint64_t{factor} + carry;
         limb = static_cast<std::uint32_t>(product % kBase);
         carry = product / kBase;
     }
     for (; carry > 0; carry /= kBase)
         limbs_.push_back(static_cast<std::uint32_t>(carry % kBase));
+    while (limbs_.size() > 1 && limbs_.back() == 0)
+        limbs_.pop_back();
+    return *this;
+}
 
-    ++k_;
-    const auto divisor = static_cast<std::uint64_t>(k_);
+ExactWhole& ExactWhole::divideExactly(std::uint32_t divisor)
+{
     std::uint64_t remainder = 0;
     for (auto i = limbs_.size(); i-- > 0;) {
         const std::uint64_t part = remainder * kBase + limbs_[i];
@@ -50,6 +54,15 @@ void BinomialRow::next()
     }
     while (limbs_.size() > 1 && limbs_.back() == 0)
         limbs_.pop_back();
+    return *this;
+}
+
+ExactWhole ExactWhole::descendingProduct(std::uint32_t from, std::uint32_t to)
+{
+    ExactWhole product;
+    for (std::uint64_t factor = to; factor <= from; ++factor)
+        product *= static_cast<std::uint32_t>(factor);
+    return product;
 }
 
 } // namespace tarvi
