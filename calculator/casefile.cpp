@@ -64,7 +64,7 @@ platform::FsResult appendCaseBlock(const QString& path, const QString& block)
 QString appendFailureText(const QString& path, const platform::FsResult& failure)
 {
     return QStringLiteral("No se ha podido añadir el caso al archivo") + kBreak + path + kBreak +
-           QStringLiteral("Motivo: ") + platform::reasonText(failure, 2) + kBreak +
+           QStringLiteral("Motivo: ") + platform::reasonText(failure, platform::Language::Spanish) + kBreak +
            QStringLiteral("El archivo queda como estaba.");
 }
 

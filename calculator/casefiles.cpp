@@ -53,7 +53,7 @@ void FTarvi::OpGuard_Click()
     // off by an overflow is no answer: the block then has no Newton line.
     const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
     QString folder = QDir::currentPath() + kCaseFolder;
-    const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
     if (!path.isEmpty()) {
         const platform::FsResult appended = appendCaseBlock(path, block);
         if (appended.ok())
@@ -67,7 +67,7 @@ void FTarvi::OpGuard_Click()
 void FTarvi::OpObr_Click()
 {
     QString folder = QDir::currentPath() + kCaseFolder;
-    const QString path = TriaFtx(services_, 0, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Open, folder, kCasePatterns);
     if (!path.isEmpty())
         startEditor(services_, QStringLiteral("Notepad "), path);
 }

@@ -182,7 +182,7 @@ void FTarvi::Form_Load()
     nprList_.pick(-1);
     OmpleMenuTools(this, services_.messages);
     DirInici = QDir::currentPath();
-    platform::Idioma = 2;
+    platform::setCurrentLanguage(platform::Language::Spanish);
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
     MidaLletraNwt = BNwt->fontSize();

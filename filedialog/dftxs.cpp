@@ -224,7 +224,7 @@ void DFtxs::showFolder(const QString& path)
 {
     if (!LDirs->setPath(path))
         tell(QString::fromUtf16(dialogtext::PathNotFound),
-             lines({QString::fromUtf8(dialogTexts(platform::Idioma).folderGone), path}));
+             lines({QString::fromUtf8(dialogTexts(platform::currentLanguage()).folderGone), path}));
 }
 
 void DFtxs::LDirs_Change(const QString& path)
@@ -259,7 +259,7 @@ void DFtxs::BtObr_Click()
         return;
     const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
     if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
-        const DialogTexts& texts = dialogTexts(platform::Idioma);
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
         tell(QString::fromUtf8(texts.openFolderTip),
              lines({QString::fromUtf8(texts.cannotStart), commandLine}));
     }
@@ -267,7 +267,7 @@ void DFtxs::BtObr_Click()
 
 void DFtxs::BtNova_Click()
 {
-    IdNova->setText(QString::fromUtf8(dialogTexts(platform::Idioma).newFolderName));
+    IdNova->setText(QString::fromUtf8(dialogTexts(platform::currentLanguage()).newFolderName));
     IdNova->show();
     IdNova->selectAll();
     IdNova->setFocus();
@@ -284,9 +284,10 @@ void DFtxs::IdNova_Enter()
     const platform::FsResult made =
         oneName ? platform::makeFolder(path) : platform::FsResult{platform::FsError::InvalidName, {}};
     if (!made.ok()) {
-        const DialogTexts& texts = dialogTexts(platform::Idioma);
-        tell(QString::fromUtf8(texts.newFolderTip), lines({QString::fromUtf8(texts.cannotMakeFolder), path,
-                                                           platform::reasonText(made, platform::Idioma)}));
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+        tell(QString::fromUtf8(texts.newFolderTip),
+             lines({QString::fromUtf8(texts.cannotMakeFolder), path,
+                    platform::reasonText(made, platform::currentLanguage())}));
         return;
     }
     LDirs->reread();
@@ -314,9 +315,10 @@ void DFtxs::LFtxs_Delete()
     const platform::FsResult erased = platform::deleteFile(path);
     LFtxs->reread();
     if (!erased.ok()) {
-        const DialogTexts& texts = dialogTexts(platform::Idioma);
-        tell(QString::fromUtf8(texts.eraseTitle), lines({QString::fromUtf8(texts.cannotErase), path,
-                                                         platform::reasonText(erased, platform::Idioma)}));
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+        tell(QString::fromUtf8(texts.eraseTitle),
+             lines({QString::fromUtf8(texts.cannotErase), path,
+                    platform::reasonText(erased, platform::currentLanguage())}));
     }
 }
 
@@ -326,11 +328,11 @@ void DFtxs::BtOk_Click()
 {
     const QString name = IdNom->text();
     FtxTriat = name;
-    OkStep step = okRule(ModeDlg, LDirs->path(), name, LTps->currentText());
+    OkStep step = okRule(dialogMode(), LDirs->path(), name, LTps->currentText());
     if (step.kind == OkStep::Kind::MoveTo) {
         if (LDirs->setPath(step.path))
             return;
-        step = recovery(ModeDlg, LDirs->path(), name, LTps->currentText());
+        step = recovery(dialogMode(), LDirs->path(), name, LTps->currentText());
     }
     switch (step.kind) {
     case OkStep::Kind::Stay:

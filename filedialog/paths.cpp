@@ -28,14 +28,14 @@ QString recoveryExtension(const QString& typeText)
     return typeText.mid(dot);
 }
 
-OkStep recovery(std::int16_t mode, const QString& folder, const QString& name, const QString& typeText)
+OkStep recovery(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText)
 {
-    if (mode == 1)
+    if (mode == platform::FileMode::Save)
         return {OkStep::Kind::Accept, joinPath(folder, name) + recoveryExtension(typeText), {}, {}};
     return {OkStep::Kind::Message, {}, QString::fromUtf16(dialogtext::PathNotFound), name};
 }
 
-OkStep okRule(std::int16_t mode, const QString& folder, const QString& name, const QString& typeText)
+OkStep okRule(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText)
 {
     if (name.isEmpty())
         return {};
@@ -49,7 +49,7 @@ OkStep okRule(std::int16_t mode, const QString& folder, const QString& name, con
             return {OkStep::Kind::MoveTo, name, {}, {}};
     }
     const QString path = joinPath(folder, name);
-    if (mode == 0) {
+    if (mode == platform::FileMode::Open) {
         switch (platform::searchFiles(path)) {
         case platform::SearchOutcome::Found:
             break;

@@ -18,10 +18,10 @@
 
 namespace tarvi {
 
-QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder,
+QString TriaFtx(const platform::Services& services, platform::FileMode mode, QString& folder,
                 const QString& patterns)
 {
-    ModeDlg = mode;
+    ModeDlg = static_cast<std::int16_t>(mode);
     // One window for the whole run. It belongs to no other window, so that
     // closing the window that asked does not take it away; it goes when the
     // program quits, while the application still stands.
@@ -40,8 +40,9 @@ void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& fo
         folder = QDir::currentPath();
 
     window.load(services);
-    const DialogTexts& texts = dialogTexts(platform::Idioma);
-    window.setWindowTitle(QString::fromUtf8(ModeDlg == 1 ? texts.titleSave : texts.titleOpen));
+    const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+    window.setWindowTitle(
+        QString::fromUtf8(dialogMode() == platform::FileMode::Save ? texts.titleSave : texts.titleOpen));
     window.EtNom->setText(QString::fromUtf8(texts.name));
     window.EtTp->setText(QString::fromUtf8(texts.type));
     window.BtFuig->setText(QString::fromUtf8(texts.cancel));

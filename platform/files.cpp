@@ -173,7 +173,7 @@ FsResult createWhole(const QByteArray& name, const QByteArray& bytes)
 
 } // namespace
 
-QString reasonText(const FsResult& result, std::int16_t language)
+QString reasonText(const FsResult& result, Language language)
 {
     using Phrases = std::array<const char*, 3>;
     static constexpr Phrases exists = {"it already exists", "ja existeix", "ya existe"};
@@ -188,8 +188,7 @@ QString reasonText(const FsResult& result, std::int16_t language)
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
-    const std::size_t column = language >= 0 && language <= 2 ? static_cast<std::size_t>(language) : 2;
-    auto text = [column](const Phrases& phrases) { return QString::fromUtf8(phrases[column]); };
+    auto text = [language](const Phrases& phrases) { return QString::fromUtf8(phrases[column(language)]); };
     switch (result.error) {
     case FsError::None:
         return {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/language.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -31,9 +33,9 @@ struct FsResult {
     bool ok() const { return error == FsError::None; }
 };
 
-// The reason of a failure as a short phrase in a language (0 English,
-// 1 Catalan, 2 Spanish), e.g. "permiso denegado".
-QString reasonText(const FsResult& result, std::int16_t language);
+// The reason of a failure as a short phrase in a language, e.g. "permiso
+// denegado".
+QString reasonText(const FsResult& result, Language language);
 
 // Hidden files and folders are those whose names begin with ".".
 bool isHiddenName(const QString& name);

@@ -23,15 +23,15 @@ LanguageChoice TriaIdioma(const QString& commandLine)
     }
     const QString lower = code.toLower();
     if (lower == QLatin1String("cat"))
-        choice.idioma = 1;
+        choice.idioma = platform::Language::Catalan;
     else if (lower == QLatin1String("esp"))
-        choice.idioma = 2;
+        choice.idioma = platform::Language::Spanish;
     else
-        choice.idioma = 0;
+        choice.idioma = platform::Language::English;
     return choice;
 }
 
-const EditorTexts& TextsFor(std::int16_t idioma)
+const EditorTexts& TextsFor(platform::Language language)
 {
     static const std::array<EditorTexts, 3> texts = {{
         {QStringLiteral("Tools edition"),
@@ -65,7 +65,7 @@ const EditorTexts& TextsFor(std::int16_t idioma)
          QStringLiteral("Una utilidad necesita un título."),
          QStringLiteral("No se ha podido guardar Tools.rel; la lista guardada no ha cambiado.")},
     }};
-    return texts[idioma >= 0 && idioma < 3 ? idioma : 0];
+    return texts[platform::column(language)];
 }
 
 QString EraseQuestion(const EditorTexts& texts, const QString& title)

@@ -121,9 +121,9 @@ void FTools::Form_Load()
     const LanguageChoice choice = TriaIdioma(setup_.commandLine);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
-        platform::Idioma = *choice.idioma;
+        platform::setCurrentLanguage(*choice.idioma);
 
-    const EditorTexts& texts = TextsFor(platform::Idioma);
+    const EditorTexts& texts = TextsFor(platform::currentLanguage());
     setWindowTitle(texts.window);
     EtTools->setText(texts.tools);
     Ped->setTitle(texts.tool);
@@ -193,10 +193,10 @@ void FTools::OkEd_Click()
         LlistaTools();
         break;
     case AcceptOutcome::ListFull:
-        showRefusal(TextsFor(platform::Idioma).listFull);
+        showRefusal(TextsFor(platform::currentLanguage()).listFull);
         break;
     case AcceptOutcome::EmptyTitle:
-        showRefusal(TextsFor(platform::Idioma).emptyTitle);
+        showRefusal(TextsFor(platform::currentLanguage()).emptyTitle);
         Ed[0]->setFocus();
         break;
     }
@@ -206,7 +206,7 @@ void FTools::BtBrr_Click()
 {
     if (ToolActual == 0)
         return;
-    const EditorTexts& texts = TextsFor(platform::Idioma);
+    const EditorTexts& texts = TextsFor(platform::currentLanguage());
     const platform::MessageAnswer answer =
         setup_.services.messages.show(texts.confirmTitle, EraseQuestion(texts, Tools[ToolActual].Title),
                                       platform::MessageIcon::None, platform::MessageButtons::YesNo);
@@ -219,7 +219,8 @@ void FTools::BtBrr_Click()
 void FTools::BtCerc_Click()
 {
     QString folder = QDir::toNativeSeparators(QDir::rootPath());
-    const QString path = setup_.chooser(setup_.services, 0, folder, QStringLiteral("*.exe|*.*"));
+    const QString path =
+        setup_.chooser(setup_.services, platform::FileMode::Open, folder, QStringLiteral("*.exe|*.*"));
     if (!path.isEmpty()) {
         const PathParts parts = SplitPath(QDir::toNativeSeparators(path));
         Ed[1]->setText(parts.file);
@@ -240,8 +241,8 @@ void FTools::BtOk_Click()
 {
     const platform::FsResult saved = DesaTools();
     if (!saved.ok()) {
-        showRefusal(TextsFor(platform::Idioma).saveFailed + QStringLiteral("\r\n") +
-                    platform::reasonText(saved, platform::Idioma));
+        showRefusal(TextsFor(platform::currentLanguage()).saveFailed + QStringLiteral("\r\n") +
+                    platform::reasonText(saved, platform::currentLanguage()));
         return;
     }
     if (RefrescaMenu)

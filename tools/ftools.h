@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filechooser.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -17,15 +17,10 @@ class QPushButton;
 
 namespace tarvi {
 
-// The file chooser the browse button calls: the services, the mode (0 open,
-// 1 save), the starting folder (updated to where the user ended) and the
-// "|"-separated patterns; returns the chosen path, or empty text on cancel.
-using FileChooser = std::function<QString(const platform::Services&, std::int16_t, QString&, const QString&)>;
-
 // What the editor needs from the program around it.
 struct EditorSetup {
     platform::Services services;
-    FileChooser chooser;
+    platform::FileChooser chooser; // what the browse button calls
     // The program's command-line arguments joined by blanks.
     QString commandLine;
 };

@@ -119,7 +119,7 @@ void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
     if (!written.ok()) {
         reportFailure(services, tool,
                       QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")
-                          .arg(launchFile, platform::reasonText(written, 2)));
+                          .arg(launchFile, platform::reasonText(written, platform::Language::Spanish)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

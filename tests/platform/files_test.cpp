@@ -29,10 +29,10 @@ TEST(Append, KeepsWhatIsThereByteForByteOrSaysWhyNot)
     EXPECT_TRUE(appendToFile(cases, "V(5,3) = 60\r\n\r\n").ok());
     EXPECT_EQ(contentOf(cases), before + "V(5,3) = 60\r\n\r\n");
 
-    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), 0),
+    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), Language::English),
               "the folder or the file does not exist");
-    EXPECT_EQ(reasonText(appendToFile(work.path(), "x"), 1), "és una carpeta");
-    EXPECT_EQ(reasonText(appendToFile("/dev/full", "x"), 2), "el disco está lleno");
+    EXPECT_EQ(reasonText(appendToFile(work.path(), "x"), Language::Catalan), "és una carpeta");
+    EXPECT_EQ(reasonText(appendToFile("/dev/full", "x"), Language::Spanish), "el disco está lleno");
 }
 
 // A pipe (read by nobody, or by somebody), a socket or a device, reached
@@ -59,7 +59,7 @@ TEST(Append, RefusesWhatIsNotAnOrdinaryFileAtOnce)
     ::close(reader);
 
     EXPECT_EQ(appendToFile(work.file("to-full"), "x").error, FsError::NoSpace);
-    EXPECT_EQ(reasonText({FsError::NotAFile, {}}, 2), "no es un archivo ordinario");
+    EXPECT_EQ(reasonText({FsError::NotAFile, {}}, Language::Spanish), "no es un archivo ordinario");
 }
 
 // A failed write takes back only what this append did: a file it made is

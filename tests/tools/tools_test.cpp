@@ -198,7 +198,7 @@ TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
                              [](const QAction* entry) { return entry->isVisible(); }));
 
     ASSERT_TRUE(makeFifo("Lng.txt"));
-    EXPECT_EQ(TriaIdioma({}).idioma, 0);
+    EXPECT_EQ(TriaIdioma({}).idioma, platform::Language::English);
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -218,8 +218,8 @@ protected:
     void open(const QString& commandLine = {})
     {
         QApplication::processEvents(); // a closed editor is gone first
-        const FileChooser chooser = [this](const platform::Services&, std::int16_t, QString&,
-                                           const QString&) {
+        const platform::FileChooser chooser = [this](const platform::Services&, platform::FileMode, QString&,
+                                                     const QString&) {
             QDir::setCurrent(
                 QDir::tempPath()); // the dialog moves about the file system, as the real one does
             return chosen;
