@@ -76,6 +76,12 @@ FsResult notAFile(const struct stat& info)
     return {FsError::NotAFile, {}};
 }
 
+// Reading the full device would give zeros, not a file's content.
+FsResult notAFileToRead(const struct stat& info)
+{
+    return {S_ISDIR(info.st_mode) ? FsError::IsFolder : FsError::NotAFile, {}};
+}
+
 bool nobodyMayWrite(const struct stat& info) { return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
 
 bool sameFile(const struct stat& a, const struct stat& b)
@@ -188,6 +194,7 @@ QString reasonText(const FsResult& result, Language language)
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
+    static constexpr Phrases tooLarge = {"it is too large", "és massa gran", "es demasiado grande"};
     auto text = [language](const Phrases& phrases) { return QString::fromUtf8(phrases[column(language)]); };
     switch (result.error) {
     case FsError::None:
@@ -208,6 +215,8 @@ QString reasonText(const FsResult& result, Language language)
         return text(isFolder);
     case FsError::NotAFile:
         return text(notAFile);
+    case FsError::TooLarge:
+        return text(tooLarge);
     case FsError::Other:
         return result.systemText;
     }
@@ -290,30 +299,41 @@ FsResult deleteFile(const QString& path)
     return {};
 }
 
-std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes)
+FsResult readOwnFile(const QString& path, QByteArray& bytes, qint64 maxBytes)
 {
+    bytes.clear();
     const QByteArray name = systemName(path);
-    const int fd = notToOpen(name) ? -1 : ::open(name.constData(), O_RDONLY | kNoWait);
+    if (const std::optional<struct stat> other = notToOpen(name))
+        return notAFileToRead(*other);
+    const int fd = ::open(name.constData(), O_RDONLY | kNoWait);
     if (fd < 0)
-        return std::nullopt;
+        return errno == ENXIO || errno == ENODEV ? FsResult{FsError::NotAFile, {}} : fromErrno(errno);
     struct stat info {};
-    std::optional<QByteArray> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes)
-        bytes.emplace();
+    FsResult result;
+    if (::fstat(fd, &info) != 0)
+        result = fromErrno(errno);
+    else if (!S_ISREG(info.st_mode))
+        result = notAFileToRead(info);
+    else if (info.st_size > maxBytes)
+        result = {FsError::TooLarge, {}};
     std::array<char, 16384> chunk{};
-    while (bytes) {
+    while (result.ok()) {
         const ssize_t step = ::read(fd, chunk.data(), chunk.size());
         if (step == 0)
             break;
         if (step < 0 && errno == EINTR)
             continue;
-        if (step < 0 || bytes->size() + step > maxBytes)
-            bytes.reset(); // unreadable, or grown past the limit while being read
+        if (step < 0)
+            result = fromErrno(errno);
+        else if (bytes.size() + step > maxBytes)
+            result = {FsError::TooLarge, {}}; // grown past the limit while being read
         else
-            bytes->append(chunk.data(), step);
+            bytes.append(chunk.data(), step);
     }
     ::close(fd);
-    return bytes;
+    if (!result.ok())
+        bytes.clear();
+    return result;
 }
 
 FsResult appendToFile(const QString& path, const QByteArray& bytes)

@@ -138,11 +138,11 @@ std::optional<Command> findCommand(const QString& line, const QString& workingFo
 // The one line of a launch file, as the system code page (the locale's) holds it.
 std::optional<QString> batchLine(const QString& path)
 {
-    const std::optional<QByteArray> bytes = readOwnFile(path);
-    if (!bytes)
+    QByteArray bytes;
+    if (!readOwnFile(path, bytes).ok())
         return std::nullopt;
-    const qsizetype end = bytes->indexOf('\n');
-    QByteArray line = end < 0 ? *bytes : bytes->first(end);
+    const qsizetype end = bytes.indexOf('\n');
+    QByteArray line = end < 0 ? bytes : bytes.first(end);
     while (line.endsWith('\r'))
         line.chop(1);
     return fromCodePage(line);

@@ -1,6 +1,6 @@
 #include "tools/editorcore.h"
 
-#include "tools/textlines.h"
+#include "platform/textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,9 +17,9 @@ LanguageChoice TriaIdioma(const QString& commandLine)
             return choice;
         }
         // An empty or unreadable file gives the empty code, which picks English.
-        const std::optional<QStringList> lines = ReadTextLines(QStringLiteral("Lng.txt"));
-        if (lines && !lines->isEmpty())
-            code = lines->front().section(QLatin1Char(','), 0, 0);
+        QStringList lines;
+        if (platform::readTextLines(QStringLiteral("Lng.txt"), lines).ok() && !lines.isEmpty())
+            code = lines.front().section(QLatin1Char(','), 0, 0);
     }
     const QString lower = code.toLower();
     if (lower == QLatin1String("cat"))

@@ -1,6 +1,6 @@
 #include "tools/utools.h"
 
-#include "tools/textlines.h"
+#include "platform/textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,14 +15,14 @@ std::int16_t ToolActual = 0;
 bool LlegeixTools()
 {
     NumTools = 0;
-    const std::optional<QStringList> lines = ReadTextLines(QString::fromLatin1(kToolsFile));
-    if (!lines)
+    QStringList lines;
+    if (!platform::readTextLines(QString::fromLatin1(kToolsFile), lines).ok())
         return false;
 
     ToolEntry& buffer = Tools[0];
     qsizetype next = 0;
-    const auto field = [&]() { return next < lines->size() ? lines->at(next++) : QString(); };
-    while (next < lines->size()) {
+    const auto field = [&]() { return next < lines.size() ? lines.at(next++) : QString(); };
+    while (next < lines.size()) {
         buffer.Title = field();
         if (buffer.Title.isEmpty())
             break;
@@ -49,7 +49,7 @@ platform::FsResult DesaTools()
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return WriteTextLines(QString::fromLatin1(kToolsFile), lines);
+    return platform::writeTextLines(QString::fromLatin1(kToolsFile), lines);
 }
 
 void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
@@ -115,7 +115,7 @@ void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
     }
 
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    const platform::FsResult written = WriteTextLines(launchFile, {line});
+    const platform::FsResult written = platform::writeTextLines(launchFile, {line});
     if (!written.ok()) {
         reportFailure(services, tool,
                       QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/textlines.h"
 
 #include "tests/support/specialfiles.h"
 #include "tests/support/workdir.h"
@@ -124,4 +125,36 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFiles)
     // No name here has a dot but a temporary file's.
     EXPECT_EQ(QDir(work.path()).entryList({"*.*"}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList());
+}
+
+// The program's own text files: CR LF written, CR LF or a bare LF read, a last
+// line without an end kept. What cannot be one of them says why, with no lines.
+TEST(TextLines, ReadAsWrittenOrSayWhyNot)
+{
+    TempWorkDir work;
+    QStringList lines;
+    ASSERT_TRUE(writeTextLines(work.file("list"), {"uno", "", "dós"}).ok());
+    EXPECT_EQ(contentOf(work.file("list")), "uno\r\n\r\nd\xc3\xb3s\r\n");
+    EXPECT_TRUE(readTextLines(work.file("list"), lines).ok());
+    EXPECT_EQ(lines, QStringList({"uno", "", "dós"}));
+    writeFile(work.file("mixed"), "a\nb\r\nc");
+    EXPECT_TRUE(readTextLines(work.file("mixed"), lines).ok());
+    EXPECT_EQ(lines, QStringList({"a", "b", "c"}));
+
+    writeFile(work.file("large"), QByteArray(kLargestOwnFile + 1, 'x'));
+    ASSERT_TRUE(makeFifo(work.file("pipe")));
+    const struct {
+        const char* name;
+        FsError error;
+    } refused[] = {{"missing", FsError::NotFound},
+                   {"large", FsError::TooLarge},
+                   {"pipe", FsError::NotAFile},
+                   {".", FsError::IsFolder}};
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.name);
+        lines = {"stale"};
+        EXPECT_EQ(readTextLines(work.file(row.name), lines).error, row.error);
+        EXPECT_TRUE(lines.isEmpty());
+    }
+    EXPECT_EQ(reasonText({FsError::TooLarge, {}}, Language::English), "it is too large");
 }
