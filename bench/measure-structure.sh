@@ -2,7 +2,8 @@
 # bench/measure-structure.sh REV...: the shape of the code at each commit, for
 # comparing a tree before and after a clean-up.
 #   - non-blank lines of code per top-level folder;
-#   - the test-to-code ratio: tests/ against all other code;
+#   - the test-to-code ratio: tests/ and the test kit, testkit/, against all
+#     other code;
 #   - what the `duplicates` command counts: places where six or more lines
 #     repeat, the same or of the same shape.
 # Code is C++ (.cpp, .h, .h.in), CMake (CMakeLists.txt, .cmake) and shell
@@ -42,7 +43,11 @@ measure() {
   local tests=0 code=0
   for folder in $(printf '%s\n' "${!lines[@]}" | sort); do
     printf '  %-12s %6d\n' "$folder" "${lines[$folder]}"
-    if [[ "$folder" == tests ]]; then tests=${lines[$folder]}; else code=$(( code + lines[$folder] )); fi
+    if [[ "$folder" == tests || "$folder" == testkit ]]; then
+      tests=$(( tests + lines[$folder] ))
+    else
+      code=$(( code + lines[$folder] ))
+    fi
   done
   printf '  %-12s %6d\n' "all" $(( tests + code ))
   awk -v t="$tests" -v c="$code" 'BEGIN { printf "  tests/code   %d / %d = %.3f\n", t, c, t / c }'

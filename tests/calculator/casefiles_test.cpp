@@ -1,5 +1,5 @@
 #include "filedialog/dftxs.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QDir>
 #include <QFile>

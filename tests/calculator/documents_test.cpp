@@ -1,6 +1,6 @@
 #include "calculator/documents.h"
 
-#include "tests/support/fakes.h"
+#include "testkit/fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "engine/random.h"
 #include "platform/widgets/twips.h"
 #include "render/picturearea.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QLabel>
 #include <QMenu>

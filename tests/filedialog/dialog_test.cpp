@@ -5,8 +5,8 @@
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
 
-#include "tests/support/fakes.h"
-#include "tests/support/workdir.h"
+#include "testkit/fakes.h"
+#include "testkit/workdir.h"
 
 #include <QTest>
 #include <QtWidgets>
