@@ -94,7 +94,9 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
         "Crear nueva carpeta|Nueva carpeta",
     };
     for (platform::Idioma = 0; platform::Idioma < 3; ++platform::Idioma)
-        for (platform::FileMode mode : {platform::FileMode::Open, platform::FileMode::Save})
+        for (platform::FileMode mode : {platform::FileMode::Open, platform::FileMode::Save}) {
+            SCOPED_TRACE("language " + std::to_string(platform::Idioma) +
+                         (mode == platform::FileMode::Save ? ", Save" : ", Open"));
             run(mode, "*.txt", [&](DFtxs& w) {
                 w.BtNova->click();
                 QStringList expected = QString::fromUtf8(rows[platform::Idioma]).split(u'|');
@@ -105,6 +107,7 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
                           expected << "Ok");
                 w.reject();
             });
+        }
 }
 
 // Save takes a name with a dot as it is and gives a bare name the type's

@@ -94,6 +94,7 @@ TEST_F(ToolsTest, ListsSurviveASaveAndALoad)
          {std::vector<ToolEntry>{},
           twelve,
           {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"", " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
+        SCOPED_TRACE(std::to_string(list.size()) + " tools");
         save(list);
         ASSERT_TRUE(LlegeixTools());
         EXPECT_EQ(currentList(), list);
@@ -144,6 +145,7 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         {{"Root", "x.exe", "/", ""}, "//x.exe", true},
     };
     for (const auto& [entry, line, direct] : cases) {
+        SCOPED_TRACE(line.toStdString());
         ExecutaTool(entry, services);
         EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
         EXPECT_EQ(starter.starts.back().style,
@@ -313,6 +315,7 @@ TEST_F(Editor, BrowseSplitsThePathAndKeepsTheWorkingFolder)
     accept({"Title", "old", "old", "params"});
     pick(0);
     for (const char* path : {"/usr/local/bin/x.exe", "/x.exe", ""}) {
+        SCOPED_TRACE(path);
         chosen = path;
         click("BtCerc");
         EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
