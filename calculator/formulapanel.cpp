@@ -1,5 +1,6 @@
 #include "calculator/formulapanel.h"
 
+#include "platform/qttext.h"
 #include "platform/widgets/twips.h"
 
 #include <QComboBox>
@@ -73,14 +74,14 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
     const PanelLayout& layout = kPanels[index(kind)];
     setGeometry(platform::twipRect(0, layout.top, 6000, layout.bottom - layout.top));
 
-    QLabel* title = label(this, QString::fromUtf8(layout.title), platform::twipRect(165, 0, 5000, 255));
+    QLabel* title = label(this, platform::toQt(layout.title), platform::twipRect(165, 0, 5000, 255));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setForegroundRole(QPalette::Link);
 
-    QLabel* letter = label(this, QString::fromUtf8(NomsFormula[index(kind)].data()),
-                           platform::twipRect(240, 240, 600, 420));
+    QLabel* letter =
+        label(this, platform::toQt(NomsFormula[index(kind)]), platform::twipRect(240, 240, 600, 420));
     letter->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
 
     // Created in Tab order: inputs, "=", result, "+", "x".
@@ -125,7 +126,7 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
     reset->setToolTip(QStringLiteral("reset"));
 
     // What a screen reader says: the panel's kind and the control's role.
-    const QString name = QString::fromUtf8(NomsFormula[index(kind)].data()) + QLatin1Char(' ');
+    const QString name = platform::toQt(NomsFormula[index(kind)]) + QLatin1Char(' ');
     m->setAccessibleName(name + (isP ? QStringLiteral("n") : QStringLiteral("m")));
     if (n)
         n->setAccessibleName(name + QStringLiteral("n"));

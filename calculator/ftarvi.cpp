@@ -3,10 +3,10 @@
 #include "calculator/formulacolumn.h"
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
-#include "calculator/qttext.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
+#include "platform/qttext.h"
 #include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "tools/ftools.h"
@@ -138,9 +138,10 @@ void FTarvi::buildMenus()
     OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
     OpsG->setObjectName(QStringLiteral("OpsG"));
     for (int i = 0; i <= kAllKinds; ++i)
-        OpG[i] =
-            entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"),
-                  indexed("OpG", i));
+        OpG[i] = entry(OpsG,
+                       i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
+                                  : QStringLiteral("Todos"),
+                       indexed("OpG", i));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 

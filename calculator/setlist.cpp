@@ -3,6 +3,8 @@
 
 #include "calculator/core/enumeration.h"
 #include "calculator/ftarvi.h"
+#include "engine/plaintext.h"
+#include "platform/qttext.h"
 #include "platform/textnumber.h"
 
 #include <QEvent>
@@ -69,8 +71,7 @@ void FTarvi::MostraConjs(std::int16_t kind)
         ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
     if (listing.status != Listing::Status::Listed)
         return;
-    IdConjs->setPlainText(
-        QString::fromStdString(listing.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    IdConjs->setPlainText(platform::toQt(withLineFeeds(listing.text)));
     setWindowWidth(kWidthWithSetList);
 }
 

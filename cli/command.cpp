@@ -1,6 +1,6 @@
 #include "cli/command.h"
 
-#include "cli/lines.h"
+#include "engine/plaintext.h"
 
 #include <algorithm>
 

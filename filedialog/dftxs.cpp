@@ -7,6 +7,7 @@
 #include "filedialog/texts.h"
 #include "platform/files.h"
 #include "platform/language.h"
+#include "platform/qttext.h"
 #include "platform/widgets/twips.h"
 
 #include <QComboBox>
@@ -224,7 +225,7 @@ void DFtxs::showFolder(const QString& path)
 {
     if (!LDirs->setPath(path))
         tell(QString::fromUtf16(dialogtext::PathNotFound),
-             lines({QString::fromUtf8(dialogTexts(platform::currentLanguage()).folderGone), path}));
+             lines({platform::toQt(dialogTexts(platform::currentLanguage()).folderGone), path}));
 }
 
 void DFtxs::LDirs_Change(const QString& path)
@@ -260,14 +261,13 @@ void DFtxs::BtObr_Click()
     const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
     if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
         const DialogTexts& texts = dialogTexts(platform::currentLanguage());
-        tell(QString::fromUtf8(texts.openFolderTip),
-             lines({QString::fromUtf8(texts.cannotStart), commandLine}));
+        tell(platform::toQt(texts.openFolderTip), lines({platform::toQt(texts.cannotStart), commandLine}));
     }
 }
 
 void DFtxs::BtNova_Click()
 {
-    IdNova->setText(QString::fromUtf8(dialogTexts(platform::currentLanguage()).newFolderName));
+    IdNova->setText(platform::toQt(dialogTexts(platform::currentLanguage()).newFolderName));
     IdNova->show();
     IdNova->selectAll();
     IdNova->setFocus();
@@ -285,8 +285,8 @@ void DFtxs::IdNova_Enter()
         oneName ? platform::makeFolder(path) : platform::FsResult{platform::FsError::InvalidName, {}};
     if (!made.ok()) {
         const DialogTexts& texts = dialogTexts(platform::currentLanguage());
-        tell(QString::fromUtf8(texts.newFolderTip),
-             lines({QString::fromUtf8(texts.cannotMakeFolder), path,
+        tell(platform::toQt(texts.newFolderTip),
+             lines({platform::toQt(texts.cannotMakeFolder), path,
                     platform::reasonText(made, platform::currentLanguage())}));
         return;
     }
@@ -316,8 +316,8 @@ void DFtxs::LFtxs_Delete()
     LFtxs->reread();
     if (!erased.ok()) {
         const DialogTexts& texts = dialogTexts(platform::currentLanguage());
-        tell(QString::fromUtf8(texts.eraseTitle),
-             lines({QString::fromUtf8(texts.cannotErase), path,
+        tell(platform::toQt(texts.eraseTitle),
+             lines({platform::toQt(texts.cannotErase), path,
                     platform::reasonText(erased, platform::currentLanguage())}));
     }
 }

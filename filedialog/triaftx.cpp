@@ -7,6 +7,7 @@
 #include "filedialog/state.h"
 #include "filedialog/texts.h"
 #include "platform/language.h"
+#include "platform/qttext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,14 +43,14 @@ void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& fo
     window.load(services);
     const DialogTexts& texts = dialogTexts(platform::currentLanguage());
     window.setWindowTitle(
-        QString::fromUtf8(dialogMode() == platform::FileMode::Save ? texts.titleSave : texts.titleOpen));
-    window.EtNom->setText(QString::fromUtf8(texts.name));
-    window.EtTp->setText(QString::fromUtf8(texts.type));
-    window.BtFuig->setText(QString::fromUtf8(texts.cancel));
-    window.BtRere->setToolTip(QString::fromUtf8(texts.backTip));
-    window.BtAm->setToolTip(QString::fromUtf8(texts.upTip));
-    window.BtObr->setToolTip(QString::fromUtf8(texts.openFolderTip));
-    window.BtNova->setToolTip(QString::fromUtf8(texts.newFolderTip));
+        platform::toQt(dialogMode() == platform::FileMode::Save ? texts.titleSave : texts.titleOpen));
+    window.EtNom->setText(platform::toQt(texts.name));
+    window.EtTp->setText(platform::toQt(texts.type));
+    window.BtFuig->setText(platform::toQt(texts.cancel));
+    window.BtRere->setToolTip(platform::toQt(texts.backTip));
+    window.BtAm->setToolTip(platform::toQt(texts.upTip));
+    window.BtObr->setToolTip(platform::toQt(texts.openFolderTip));
+    window.BtNova->setToolTip(platform::toQt(texts.newFolderTip));
 
     // A starting "folder" that names a file leaves the list on the working folder.
     window.LDirs->setPath(folder);

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/patterns.h"
+#include "platform/qttext.h"
 
 #include <QDir>
 #include <QFile>
@@ -195,7 +196,7 @@ QString reasonText(const FsResult& result, Language language)
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
     static constexpr Phrases tooLarge = {"it is too large", "és massa gran", "es demasiado grande"};
-    auto text = [language](const Phrases& phrases) { return QString::fromUtf8(phrases[column(language)]); };
+    auto text = [language](const Phrases& phrases) { return toQt(phrases[column(language)]); };
     switch (result.error) {
     case FsError::None:
         return {};

@@ -1,5 +1,7 @@
 #include "tools/utools.h"
 
+#include "engine/plaintext.h"
+#include "platform/qttext.h"
 #include "platform/textlines.h"
 
 #include <QCoreApplication>
@@ -68,18 +70,6 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
 
 namespace {
 
-// Only blanks are trimmed; tabs and other white space belong to the text.
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == QLatin1Char(' '))
-        ++first;
-    while (end > first && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.sliced(first, end - first);
-}
-
 void reportFailure(const platform::Services& services, const ToolEntry& tool, const QString& what)
 {
     services.messages.show(
@@ -92,7 +82,8 @@ void reportFailure(const platform::Services& services, const ToolEntry& tool, co
 
 QString LiniaOrdres(const ToolEntry& tool)
 {
-    QString line = trimBlanks(tool.File + QLatin1Char(' ') + tool.Params);
+    const QString fileAndParams = tool.File + QLatin1Char(' ') + tool.Params;
+    QString line = platform::toQt(trimBlanks(platform::viewOf(fileAndParams)));
     if (!tool.WorkDir.isEmpty())
         line = tool.WorkDir + QDir::separator() + line;
     return line;
