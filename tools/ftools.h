@@ -52,17 +52,17 @@ private:
     void Ed_Enter(int index);
     void showRefusal(const QString& text);
 
-    QLabel* EtTools;
-    QListWidget* Lst;
-    QGroupBox* Ped;
-    std::array<QLineEdit*, 4> Ed;
-    std::array<QLabel*, 4> Et;
-    QPushButton* BtCerc;
-    QPushButton* OkEd;
-    QPushButton* BtNou;
-    QPushButton* BtBrr;
-    QPushButton* BtOk;
-    QPushButton* BtEsc;
+    QLabel* EtTools = nullptr;
+    QListWidget* Lst = nullptr;
+    QGroupBox* Ped = nullptr;
+    std::array<QLineEdit*, 4> Ed{};
+    std::array<QLabel*, 4> Et{};
+    QPushButton* BtCerc = nullptr;
+    QPushButton* OkEd = nullptr;
+    QPushButton* BtNou = nullptr;
+    QPushButton* BtBrr = nullptr;
+    QPushButton* BtOk = nullptr;
+    QPushButton* BtEsc = nullptr;
 
     EditorSetup setup_;
     QString DirCarrega;
