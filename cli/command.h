@@ -32,8 +32,8 @@ public:
 };
 
 // The decimal and group separators of the user's locale (LC_ALL, LC_NUMERIC,
-// LANG) as the C library has them. Where it has none, or the locale is not
-// installed, those of the C locale: "." and ",".
+// LANG) as the C library has them. A separator the locale does not name, and
+// both when the locale is not installed, are the C locale's: "." and ",".
 Separators localeSeparators();
 
 // What every call in one process shares, set up once rather than per line.
