@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -62,7 +63,9 @@ void OkNwt(benchmark::State& state)
 {
     tarvi::testkit::FakeMessages messages;
     tarvi::testkit::FakeStarter starter;
-    tarvi::FTarvi window({messages, starter});
+    const QTemporaryDir work; // a working folder without a tool list
+    const tarvi::platform::WorkFolder folder(work.path());
+    tarvi::FTarvi window({messages, starter, folder});
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

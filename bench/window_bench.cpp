@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -45,8 +46,10 @@ void MainWindow(benchmark::State& state)
 {
     tarvi::testkit::FakeMessages messages;
     tarvi::testkit::FakeStarter starter;
+    const QTemporaryDir work; // a working folder without a tool list
+    const tarvi::platform::WorkFolder folder(work.path());
     for (auto _ : state) {
-        tarvi::FTarvi window({messages, starter});
+        tarvi::FTarvi window({messages, starter, folder});
         showAndSettle(window);
     }
 }

@@ -7,15 +7,19 @@
 #include "filedialog/triaftx.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 
 namespace tarvi {
 
 namespace {
 
-const QString kCaseFolder = QStringLiteral("/Prbls");
 const QString kCasePatterns = QStringLiteral("*.txt|*.*");
+
+// Both commands start in the case folder of the working folder.
+QString caseFolder(const platform::Services& services)
+{
+    return services.folder.file(QString::fromLatin1(platform::kCaseFolder));
+}
 
 void tell(const platform::Services& services, const QString& text)
 {
@@ -52,21 +56,20 @@ void FTarvi::OpGuard_Click()
     // is the state the user saw when choosing the command. An expansion cut
     // off by an overflow is no answer: the block then has no Newton line.
     const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
-    QString folder = QDir::currentPath() + kCaseFolder;
+    QString folder = caseFolder(services_);
     const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
-    if (!path.isEmpty()) {
-        const platform::FsResult appended = appendCaseBlock(path, block);
-        if (appended.ok())
-            startEditor(services_, QStringLiteral("NotePad.exe "), path);
-        else
-            tell(services_, appendFailureText(path, appended));
-    }
-    QDir::setCurrent(DirInici);
+    if (path.isEmpty())
+        return;
+    const platform::FsResult appended = appendCaseBlock(path, block);
+    if (appended.ok())
+        startEditor(services_, QStringLiteral("NotePad.exe "), path);
+    else
+        tell(services_, appendFailureText(path, appended));
 }
 
 void FTarvi::OpObr_Click()
 {
-    QString folder = QDir::currentPath() + kCaseFolder;
+    QString folder = caseFolder(services_);
     const QString path = TriaFtx(services_, platform::FileMode::Open, folder, kCasePatterns);
     if (!path.isEmpty())
         startEditor(services_, QStringLiteral("Notepad "), path);

@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -181,8 +180,7 @@ void FTarvi::Form_Load()
 {
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
-    OmpleMenuTools(this, services_.messages);
-    DirInici = QDir::currentPath();
+    OmpleMenuTools(this, services_);
     platform::setCurrentLanguage(platform::Language::Spanish);
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();

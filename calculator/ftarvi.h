@@ -136,7 +136,6 @@ private:
     MultiplicityList nprList_;            // the PR list's entries and IndexNi
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
     std::int16_t ExpNwt = 0;              // Newton exponent
-    QString DirInici;                     // working folder at load
     QString FormulaNwt;                   // last Newton expansion, empty until one
     bool formulaNwtComplete_ = false;     // FormulaNwt was not cut off by an overflow
     float MidaLletraNwt = 0;              // font size of BNwt at load

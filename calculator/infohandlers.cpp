@@ -15,11 +15,12 @@ void FTarvi::connectInfo()
     connect(quant, &QAction::triggered, this, &FTarvi::quant_Click);
 }
 
-// The document is looked up in the working folder. A missing document opens
-// nothing and shows nothing; only a system without any opener is reported.
+// The user's own copy in the working folder is opened, else the program's. A
+// missing document opens nothing and shows nothing; only a system without any
+// opener is reported.
 void FTarvi::openDocument(const QString& doc)
 {
-    if (!ObreDoc(services_.starter, doc))
+    if (!ObreDoc(services_.starter, services_.folder.document(doc)))
         services_.messages.show(ObreDocFailureTitle(), ObreDocFailureText(doc),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }

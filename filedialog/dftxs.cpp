@@ -127,7 +127,8 @@ DFtxs::DFtxs()
 void DFtxs::load(const platform::Services& services)
 {
     services_ = &services;
-    const QString working = QDir::currentPath();
+    workingFolder_ = services.folder.path();
+    const QString& working = workingFolder_;
 
     LDirs->reset(working);
     LFtxs->setPattern(QStringLiteral("*.*"));
@@ -328,7 +329,7 @@ void DFtxs::BtOk_Click()
 {
     const QString name = IdNom->text();
     FtxTriat = name;
-    OkStep step = okRule(dialogMode(), LDirs->path(), name, LTps->currentText());
+    OkStep step = okRule(dialogMode(), workingFolder_, LDirs->path(), name, LTps->currentText());
     if (step.kind == OkStep::Kind::MoveTo) {
         if (LDirs->setPath(step.path))
             return;

@@ -25,8 +25,8 @@ public:
     DFtxs();
 
     // The load step: every control back in its design state, the folder list
-    // on the working folder, the open-folder button shown only when
-    // "ObrCarp.exe" is a file of the working folder. The services serve this
+    // on the program's working folder, the open-folder button shown only when
+    // "ObrCarp.exe" is a file of that folder. The services serve this
     // dialog only: the window lets go of them when the dialog ends.
     void load(const platform::Services& services);
 
@@ -80,6 +80,8 @@ private:
     // they may belong to a window that is gone by then (a closed tools
     // editor).
     const platform::Services* services_ = nullptr;
+    // The program's working folder, where bare names typed are looked up.
+    QString workingFolder_;
     QList<platform::Drive> drives_;
 };
 

@@ -35,18 +35,20 @@ OkStep recovery(platform::FileMode mode, const QString& folder, const QString& n
     return {OkStep::Kind::Message, {}, QString::fromUtf16(dialogtext::PathNotFound), name};
 }
 
-OkStep okRule(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText)
+OkStep okRule(platform::FileMode mode, const QString& workingFolder, const QString& folder,
+              const QString& name, const QString& typeText)
 {
     if (name.isEmpty())
         return {};
     if (!name.contains(u'.')) {
         // A bare name may be a folder to move to; it is looked up from the
         // working folder, not from the folder shown.
-        const auto attributes = platform::readAttributes(name);
+        const QString named = joinPath(workingFolder, name);
+        const auto attributes = platform::readAttributes(named);
         if (!attributes)
             return recovery(mode, folder, name, typeText);
         if (attributes->folder)
-            return {OkStep::Kind::MoveTo, name, {}, {}};
+            return {OkStep::Kind::MoveTo, named, {}, {}};
     }
     const QString path = joinPath(folder, name);
     if (mode == platform::FileMode::Open) {

@@ -37,9 +37,11 @@ struct OkStep {
     QString prompt;
 };
 
-// The OK rules: `folder` is the folder shown, `name` the name box exactly as
-// typed, `typeText` the text of the type box.
-OkStep okRule(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText);
+// The OK rules: `workingFolder` is the program's working folder, `folder` the
+// folder shown, `name` the name box exactly as typed, `typeText` the text of
+// the type box.
+OkStep okRule(platform::FileMode mode, const QString& workingFolder, const QString& folder,
+              const QString& name, const QString& typeText);
 
 // What OK does with a bare name that is neither a file nor a folder that can
 // be shown: Save mode accepts it in the folder shown with the type's

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -38,7 +37,7 @@ QString TriaFtx(const platform::Services& services, platform::FileMode mode, QSt
 void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& folder, const QString& patterns)
 {
     if (!QFileInfo::exists(folder))
-        folder = QDir::currentPath();
+        folder = services.folder.path();
 
     window.load(services);
     const DialogTexts& texts = dialogTexts(platform::currentLanguage());

@@ -196,6 +196,7 @@ QString reasonText(const FsResult& result, Language language)
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
     static constexpr Phrases tooLarge = {"it is too large", "és massa gran", "es demasiado grande"};
+    static constexpr Phrases notAFolder = {"it is not a folder", "no és una carpeta", "no es una carpeta"};
     auto text = [language](const Phrases& phrases) { return toQt(phrases[column(language)]); };
     switch (result.error) {
     case FsError::None:
@@ -218,6 +219,8 @@ QString reasonText(const FsResult& result, Language language)
         return text(notAFile);
     case FsError::TooLarge:
         return text(tooLarge);
+    case FsError::NotAFolder:
+        return text(notAFolder);
     case FsError::Other:
         return result.systemText;
     }
@@ -296,6 +299,30 @@ FsResult makeFolder(const QString& path)
 FsResult deleteFile(const QString& path)
 {
     if (::unlink(systemName(path).constData()) != 0)
+        return fromErrno(errno);
+    return {};
+}
+
+FsResult makeWritableFolder(const QString& path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    // Each folder on the way down, made when it is missing; one that exists
+    // is walked through, whoever may write it.
+    QString walked;
+    for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
+        walked += u'/' + part;
+        if (::mkdir(systemName(walked).constData(), 0777) != 0 && errno != EEXIST)
+            return errno == ENOTDIR ? FsResult{FsError::NotAFolder, {}} : fromErrno(errno);
+    }
+    const QByteArray name = systemName(folder);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return fromErrno(errno);
+    if (!S_ISDIR(info.st_mode))
+        return {FsError::NotAFolder, {}};
+    if (nobodyMayWrite(info))
+        return {FsError::ReadOnly, {}};
+    if (::access(name.constData(), W_OK | X_OK) != 0)
         return fromErrno(errno);
     return {};
 }

@@ -24,6 +24,7 @@ enum class FsError {
     IsFolder,
     NotAFile,
     TooLarge, // larger than a file of its kind can be
+    NotAFolder,
     Other
 };
 
@@ -69,6 +70,11 @@ FsResult makeFolder(const QString& path);
 
 // Deletes an ordinary file.
 FsResult deleteFile(const QString& path);
+
+// Makes a folder, and any folders missing above it, unless it exists; then
+// checks that files can be made in it. A folder that nobody may write is
+// refused as read-only, as a file is.
+FsResult makeWritableFolder(const QString& path);
 
 // Every file below is opened without waiting, so that a pipe nobody writes to
 // or reads from cannot hold the program, and only an ordinary file (links

@@ -215,7 +215,7 @@ std::optional<Launch> planStart(const QString& commandLine, const QString& worki
 
 bool SystemStarter::start(const QString& commandLine, WindowStyle)
 {
-    const QString workingFolder = QDir::currentPath();
+    const QString& workingFolder = folder_.path();
     const std::optional<Launch> launch = planStart(commandLine, workingFolder, openers_);
     return launch && QProcess::startDetached(launch->program, launch->arguments, workingFolder);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/programstart.h"
+#include "platform/workfolder.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,17 +47,21 @@ QStringList splitCommandLine(const QString& commandLine);
 std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
                                 const Openers& openers);
 
-// Starts command lines on this system, detached, in the working folder. Window
-// styles cannot be imposed on Linux desktops and are ignored. No user text is
-// ever handed to a shell.
+// Starts command lines on this system, detached, in the program's working
+// folder, where bare names are looked up first. Window styles cannot be
+// imposed on Linux desktops and are ignored. No user text is ever handed to a
+// shell.
 class SystemStarter final : public ProgramStarter {
 public:
-    SystemStarter() = default;
-    explicit SystemStarter(Openers openers) : openers_(std::move(openers)) {}
+    explicit SystemStarter(const WorkFolder& folder, Openers openers = {})
+        : folder_(folder), openers_(std::move(openers))
+    {
+    }
 
     bool start(const QString& commandLine, WindowStyle style) override;
 
 private:
+    const WorkFolder& folder_;
     Openers openers_;
 };
 

@@ -20,6 +20,6 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libgl-
                 fonts-liberation fonts-dejavu-core fonts-comic-neue xdg-utils)
 # What the tests and benchmarks need on top.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev poppler-utils clang-format
-               desktop-file-utils appstream man-db)
+               desktop-file-utils appstream man-db qt6-translations-l10n)
 # What scripts/package needs on top of the build to make and check the .deb.
 PACKAGE_PACKAGES=(dpkg-dev file lintian)

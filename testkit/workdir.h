@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/workfolder.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
 namespace tarvi::testkit {
 
-// A fresh temporary folder made the working folder for the life of the object;
-// the previous working folder is restored afterwards.
+// A fresh temporary folder, the program's working folder and the process's
+// current folder for the life of the object; the previous current folder is
+// restored afterwards.
 class TempWorkDir {
 public:
     TempWorkDir();
@@ -17,10 +20,13 @@ public:
     QString path() const { return dir_.path(); }
     // Path of a name inside the folder.
     QString file(const QString& name) const { return dir_.filePath(name); }
+    // The folder as the program's working folder, without documents of its own.
+    const platform::WorkFolder& folder() const { return folder_; }
 
 private:
     QTemporaryDir dir_;
     QString previous_;
+    platform::WorkFolder folder_{dir_.path()};
 };
 
 } // namespace tarvi::testkit

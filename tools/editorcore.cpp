@@ -7,18 +7,19 @@
 
 namespace tarvi {
 
-LanguageChoice TriaIdioma(const QString& commandLine)
+LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder& folder)
 {
     LanguageChoice choice;
     QString code = commandLine;
     if (code.isEmpty()) {
-        if (!QFile::exists(QStringLiteral("Lng.txt"))) {
+        const QString selector = folder.file(QStringLiteral("Lng.txt"));
+        if (!QFile::exists(selector)) {
             choice.refrescaMenu = true;
             return choice;
         }
         // An empty or unreadable file gives the empty code, which picks English.
         QStringList lines;
-        if (platform::readTextLines(QStringLiteral("Lng.txt"), lines).ok() && !lines.isEmpty())
+        if (platform::readTextLines(selector, lines).ok() && !lines.isEmpty())
             code = lines.front().section(QLatin1Char(','), 0, 0);
     }
     const QString lower = code.toLower();

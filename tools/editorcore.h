@@ -22,9 +22,9 @@ struct LanguageChoice {
 };
 
 // Picks the language from the program's arguments joined by blanks or, when
-// there are none, from the first field of Lng.txt in the current folder:
+// there are none, from the first field of Lng.txt in the working folder:
 // "cat" (any case) is Catalan, "esp" Spanish, any other text English.
-LanguageChoice TriaIdioma(const QString& commandLine);
+LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder& folder);
 
 // The editor's texts in one language.
 struct EditorTexts {

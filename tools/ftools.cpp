@@ -115,10 +115,9 @@ FTools::FTools(EditorSetup setup, QWidget* parent) : QWidget(parent, Qt::Window)
 
 void FTools::Form_Load()
 {
-    DirCarrega = QDir::currentPath();
     Carregat = false;
 
-    const LanguageChoice choice = TriaIdioma(setup_.commandLine);
+    const LanguageChoice choice = TriaIdioma(setup_.commandLine, setup_.services.folder);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
         platform::setCurrentLanguage(*choice.idioma);
@@ -131,7 +130,7 @@ void FTools::Form_Load()
         Et[i]->setText(texts.labels[i]);
 
     ToolActual = 0;
-    if (LlegeixTools())
+    if (LlegeixTools(setup_.services.folder))
         LlistaTools();
     Carregat = true;
 }
@@ -226,7 +225,6 @@ void FTools::BtCerc_Click()
         Ed[1]->setText(parts.file);
         Ed[2]->setText(parts.workDir);
     }
-    QDir::setCurrent(DirCarrega);
 }
 
 void FTools::Ed_Enter(int index)
@@ -239,14 +237,14 @@ void FTools::Ed_Enter(int index)
 
 void FTools::BtOk_Click()
 {
-    const platform::FsResult saved = DesaTools();
+    const platform::FsResult saved = DesaTools(setup_.services.folder);
     if (!saved.ok()) {
         showRefusal(TextsFor(platform::currentLanguage()).saveFailed + QStringLiteral("\r\n") +
                     platform::reasonText(saved, platform::currentLanguage()));
         return;
     }
     if (RefrescaMenu)
-        OmpleMenuTools(FormMenu.data(), setup_.services.messages);
+        OmpleMenuTools(FormMenu.data(), setup_.services);
     close();
 }
 

@@ -65,7 +65,6 @@ private:
     QPushButton* BtEsc = nullptr;
 
     EditorSetup setup_;
-    QString DirCarrega;
     bool Carregat = false;
     bool RefrescaMenu = false;
 };

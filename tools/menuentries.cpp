@@ -34,10 +34,10 @@ bool MenuEntries::setVisible(int index, bool visible)
     return true;
 }
 
-void OmpleMenuTools(QWidget* window, platform::MessageService& messages)
+void OmpleMenuTools(QWidget* window, const platform::Services& services)
 {
     MenuEntries entries(window);
-    OmpleMenuTools(entries, messages);
+    OmpleMenuTools(entries, services);
 }
 
 ToolEntry MenuTool(const QAction* entry)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messages.h"
+#include "platform/services.h"
 #include "tools/utools.h"
 
 #include <QPointer>
@@ -22,8 +22,8 @@ private:
     QPointer<QWidget> window_;
 };
 
-// Fills the tool entries of a window from Tools.rel.
-void OmpleMenuTools(QWidget* window, platform::MessageService& messages);
+// Fills the tool entries of a window from Tools.rel in the working folder.
+void OmpleMenuTools(QWidget* window, const platform::Services& services);
 
 // The tool that a menu entry shows; an empty tool for an entry never filled.
 ToolEntry MenuTool(const QAction* entry);

@@ -14,11 +14,11 @@ std::array<ToolEntry, kMaxTools + 1> Tools;
 std::int16_t NumTools = 0;
 std::int16_t ToolActual = 0;
 
-bool LlegeixTools()
+bool LlegeixTools(const platform::WorkFolder& folder)
 {
     NumTools = 0;
     QStringList lines;
-    if (!platform::readTextLines(QString::fromLatin1(kToolsFile), lines).ok())
+    if (!platform::readTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines).ok())
         return false;
 
     ToolEntry& buffer = Tools[0];
@@ -43,7 +43,7 @@ bool LlegeixTools()
     return true;
 }
 
-platform::FsResult DesaTools()
+platform::FsResult DesaTools(const platform::WorkFolder& folder)
 {
     QStringList lines;
     for (int i = 1; i <= NumTools; ++i) {
@@ -51,12 +51,12 @@ platform::FsResult DesaTools()
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return platform::writeTextLines(QString::fromLatin1(kToolsFile), lines);
+    return platform::writeTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines);
 }
 
-void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
+void OmpleMenuTools(ToolMenu& window, const platform::Services& services)
 {
-    if (!LlegeixTools())
+    if (!LlegeixTools(services.folder))
         return;
     bool entriesFound = true;
     for (int i = 1; i <= NumTools && entriesFound; ++i)
@@ -64,8 +64,8 @@ void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages)
     for (int i = NumTools + 1; i <= kMaxTools && entriesFound; ++i)
         entriesFound = window.setVisible(i, false);
     if (!entriesFound)
-        messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"),
-                      platform::MessageIcon::None, platform::MessageButtons::Ok);
+        services.messages.show(QCoreApplication::applicationName(), QStringLiteral("No Form"),
+                               platform::MessageIcon::None, platform::MessageButtons::Ok);
 }
 
 namespace {
@@ -105,12 +105,14 @@ void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
         return;
     }
 
+    // Written in the working folder, where the starter looks for it.
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    const platform::FsResult written = platform::writeTextLines(launchFile, {line});
+    const platform::FsResult written = platform::writeTextLines(services.folder.file(launchFile), {line});
     if (!written.ok()) {
         reportFailure(services, tool,
-                      QStringLiteral("no se ha podido escribir %1 en la carpeta actual (%2).")
-                          .arg(launchFile, platform::reasonText(written, platform::Language::Spanish)));
+                      QStringLiteral("no se ha podido escribir %1 en la carpeta %2 (%3).")
+                          .arg(launchFile, services.folder.path(),
+                               platform::reasonText(written, platform::Language::Spanish)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

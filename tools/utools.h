@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/files.h"
-#include "platform/messages.h"
 #include "platform/services.h"
+#include "platform/workfolder.h"
 
 #include <QString>
 
@@ -33,18 +33,18 @@ extern std::int16_t NumTools;
 // The slot shown in the editor's boxes; 0 while they hold a new entry.
 extern std::int16_t ToolActual;
 
-// The stored list and the launch file, both in the current folder.
+// The stored list and the launch file, both in the working folder.
 inline constexpr const char* kToolsFile = "Tools.rel";
 inline constexpr const char* kLaunchFile = "temp.bat";
 
 // Reads Tools.rel into the list. True when the file was read whole; false when
 // it cannot be read or holds more than twelve tools, with NumTools at 0.
-bool LlegeixTools();
+bool LlegeixTools(const platform::WorkFolder& folder);
 
 // Writes the whole list to Tools.rel: four lines a tool and one empty line to
 // end it. The old file is replaced only once the new one is complete; on
 // failure it stays as it was, and the result says what went wrong.
-platform::FsResult DesaTools();
+platform::FsResult DesaTools(const platform::WorkFolder& folder);
 
 // The tool entries ITool(1 ... 12) of a window's menu. Each call returns false
 // when the window has no such entry.
@@ -61,7 +61,7 @@ public:
 // Reads Tools.rel afresh and shows its tools as the window's entries, hiding
 // the rest. A list that cannot be read leaves the menu as it was; a window
 // without the entries gets the box "No Form".
-void OmpleMenuTools(ToolMenu& window, platform::MessageService& messages);
+void OmpleMenuTools(ToolMenu& window, const platform::Services& services);
 
 // The command line of a tool: file and parameters, blanks trimmed at both
 // ends, with the work folder and a separator in front when there is one.

@@ -1,8 +1,10 @@
 #include "filedialog/dftxs.h"
+#include "filedialog/folderlist.h"
 #include "tests/calculator/mainwindow.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace tarvi;
@@ -13,27 +15,30 @@ static QByteArray read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The main window with PR solved, in a working folder holding Prbls.
+// The main window with PR solved, in a working folder holding Prbls, while
+// the process's current folder is another one.
 class CaseFiles : public testkit::MainWindowTest {
 protected:
     const QString prbls = work.file("Prbls");
+    QTemporaryDir elsewhere;
 
     CaseFiles()
     {
         QDir().mkdir(prbls);
+        QDir::setCurrent(elsewhere.path());
         window.IdM[3]->setText("6");
         addMultiplicities({"2", "3", "1"});
         window.okD[3]->click();
     }
 
-    // Chooses the entry and answers its file dialog as a user who browses into
-    // Prbls, which moves the working folder, types the name and leaves.
+    // Chooses the entry and answers its file dialog, which starts in Prbls, as
+    // a user who types the name and leaves.
     void choose(QAction* entry, const QString& name, bool ok = true)
     {
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            QDir::setCurrent(prbls);
+            EXPECT_EQ(dialog->LDirs->path(), prbls);
             QTest::keyClicks(dialog->IdNom, name);
             (ok ? dialog->BtOk : dialog->BtFuig)->click();
             if (dialog->isVisible()) // the answer was refused: the checks that follow fail
@@ -44,13 +49,11 @@ protected:
 };
 
 // Save appends what the panels show and opens the file in the editor; Open
-// opens any chosen file there. Cancel writes and starts nothing, and brings
-// back the working folder that browsing moved.
+// opens any chosen file there. Cancel writes and starts nothing.
 TEST_F(CaseFiles, SaveAppendsTheBlockAndOpenStartsTheEditor)
 {
     choose(window.OpGuard, "casos", false);
     EXPECT_TRUE(QDir(prbls).isEmpty());
-    EXPECT_EQ(QDir::currentPath(), work.path());
     choose(window.OpGuard, "casos");
     choose(window.OpGuard, "casos.txt");
     const QString path = prbls + "/casos.txt";

@@ -7,17 +7,18 @@ using namespace tarvi;
 using InfoMenu = testkit::MainWindowTest;
 
 // Each document opens from the working folder through the command interpreter,
-// then through the old one; only when neither starts is the user told.
+// then through the old one; only when neither starts is the user told, naming
+// the document.
 TEST_F(InfoMenu, DocumentsOpenThroughTheInterpreterAndOnlyAFailedFallbackIsReported)
 {
     window.OpInfo->trigger();
     starter.outcomes = {false, false};
     window.OpWeb->trigger();
     ASSERT_EQ(starter.starts.size(), 3u);
-    EXPECT_EQ(starter.starts[0].commandLine, "cmd.exe /c Tarvi.pdf");
+    EXPECT_EQ(starter.starts[0].commandLine, "cmd.exe /c " + work.file("Tarvi.pdf"));
     EXPECT_EQ(starter.starts[0].style, platform::WindowStyle::Hidden);
     EXPECT_EQ(starter.starts[1].commandLine + "|" + starter.starts[2].commandLine,
-              "cmd.exe /c Veldra.htm|command.com /c Veldra.htm");
+              "cmd.exe /c " + work.file("Veldra.htm") + "|command.com /c " + work.file("Veldra.htm"));
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(messages.boxes[0].text.contains("Veldra.htm"));
 }

@@ -57,7 +57,7 @@ protected:
     TempWorkDir work;
     FakeMessages messages;
     FakeStarter starter;
-    FTarvi window{platform::Services{messages, starter}};
+    FTarvi window{platform::Services{messages, starter, work.folder()}};
 };
 
 } // namespace tarvi::testkit

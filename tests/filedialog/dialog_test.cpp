@@ -43,19 +43,22 @@ static void type(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_unkn
 }
 
 // A temporary working folder holding Data (with files and a subfolder), and
-// services that record the boxes and starts; the dialogs speak Spanish.
+// services that record the boxes and starts; the dialogs speak Spanish. The
+// process's current folder is another, empty one.
 class Dialog : public ::testing::Test {
 protected:
     testkit::TempWorkDir work;
     testkit::FakeMessages messages;
     testkit::FakeStarter starter;
-    platform::Services services{messages, starter};
+    platform::Services services{messages, starter, work.folder()};
     QString data = work.file("Data");
     QString startedIn; // the caller's folder after the last dialog
+    QTemporaryDir elsewhere;
 
     void SetUp() override
     {
         platform::Idioma = 2;
+        QDir::setCurrent(elsewhere.path());
         QDir(work.path()).mkpath("Data/Sub");
         for (const char* name :
              {"Data/old.txt", "Data/notes.TXT", "Data/other.doc", "Data/README", "Data/.hidden.txt"})
@@ -111,7 +114,8 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 }
 
 // Save takes a name with a dot as it is and gives a bare name the type's
-// extension; a typed folder, the root among them, is moved to; Cancel and the
+// extension; a typed folder, the root among them, is moved to, a bare one
+// from the working folder; Cancel and the
 // frame's close give no name even after an earlier dialog gave one.
 TEST_F(Dialog, SaveModeOkRulesAndCancel)
 {
@@ -132,6 +136,9 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
                       EXPECT_EQ(w.LDirs->path(), data + "/Sub");
                       w.BtAm->click();
                       EXPECT_EQ(w.LDirs->path(), data);
+                      type(w.IdNom, data + "/Sub", Qt::Key_Return);
+                      type(w.IdNom, "Data", Qt::Key_Return);
+                      EXPECT_EQ(w.LDirs->path(), data) << "a bare name is taken from the working folder";
                       type(w.IdNom, "/", Qt::Key_Return);
                       w.BtAm->click();
                       EXPECT_EQ(w.LDirs->path(), "/") << "up at the root stays there";

@@ -47,7 +47,7 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
         QFile::setPermissions(dir.file(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    SystemStarter starter(Openers{dir.file("recorder"), {}});
+    SystemStarter starter(dir.folder(), Openers{dir.file("recorder"), {}});
     const QString path = dir.file("my notes/case; $(touch pwned) \"q\" 'x'.txt");
     ASSERT_TRUE(starter.start("NotePad.exe " + path, WindowStyle::NormalFocus));
     EXPECT_EQ(recorded(args), QStringList({path}));
@@ -60,7 +60,7 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
     EXPECT_EQ(recorded(args), QStringList({"four"}));
 
     EXPECT_FALSE(starter.start("no-such-program-anywhere", WindowStyle::NormalFocus));
-    EXPECT_FALSE(SystemStarter(Openers{"no-such-opener-anywhere", {}})
+    EXPECT_FALSE(SystemStarter(dir.folder(), Openers{"no-such-opener-anywhere", {}})
                      .start("Notepad x.txt", WindowStyle::NormalFocus));
 }
 

@@ -73,14 +73,14 @@ protected:
     void save(const std::vector<ToolEntry>& list)
     {
         setList(list);
-        ASSERT_TRUE(DesaTools().ok());
+        ASSERT_TRUE(DesaTools(dir.folder()).ok());
         setList({});
     }
 
     TempWorkDir dir;
     FakeMessages messages;
     FakeStarter starter;
-    platform::Services services{messages, starter};
+    platform::Services services{messages, starter, dir.folder()};
 };
 
 // ---- Tools.rel
@@ -96,7 +96,7 @@ TEST_F(ToolsTest, ListsSurviveASaveAndALoad)
           {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"", " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
         SCOPED_TRACE(std::to_string(list.size()) + " tools");
         save(list);
-        ASSERT_TRUE(LlegeixTools());
+        ASSERT_TRUE(LlegeixTools(dir.folder()));
         EXPECT_EQ(currentList(), list);
     }
     save({});
@@ -120,7 +120,7 @@ TEST_F(ToolsTest, ReadingStopsWhereTheListEnds)
     };
     for (const auto& [bytes, list, whole] : files) {
         writeBytes("Tools.rel", bytes);
-        EXPECT_EQ(LlegeixTools(), whole) << bytes.toStdString();
+        EXPECT_EQ(LlegeixTools(dir.folder()), whole) << bytes.toStdString();
         EXPECT_EQ(currentList(), list) << bytes.toStdString();
     }
 }
@@ -169,7 +169,8 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
     ExecutaTool({"Manual", "manual.pdf", "", ""}, services);
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[1].text, "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido "
-                                      "escribir temp.bat en la carpeta actual (no es un archivo ordinario).");
+                                      "escribir temp.bat en la carpeta " +
+                                          dir.path() + " (no es un archivo ordinario).");
     EXPECT_EQ(kindOf("temp.bat"), 'p');
     EXPECT_EQ(starter.starts.size(), cases.size() + 1);
 }
@@ -184,23 +185,23 @@ TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
         return title + QByteArray(size - title.size() - 2, 'x') + "\r\n";
     };
     writeBytes("Tools.rel", padded(platform::kLargestOwnFile));
-    EXPECT_TRUE(LlegeixTools());
+    EXPECT_TRUE(LlegeixTools(dir.folder()));
     EXPECT_EQ(Tools[1].File.size(), platform::kLargestOwnFile - 5);
     writeBytes("Tools.rel", padded(platform::kLargestOwnFile + 1));
-    EXPECT_FALSE(LlegeixTools());
+    EXPECT_FALSE(LlegeixTools(dir.folder()));
 
     QFile::remove("Tools.rel");
     ASSERT_TRUE(QFile::link("/dev/zero", "Tools.rel"));
-    EXPECT_FALSE(LlegeixTools());
+    EXPECT_FALSE(LlegeixTools(dir.folder()));
     QFile::remove("Tools.rel");
     ASSERT_TRUE(makeFifo("Tools.rel"));
-    EXPECT_FALSE(LlegeixTools());
+    EXPECT_FALSE(LlegeixTools(dir.folder()));
     const FTarvi window{services};
     EXPECT_TRUE(std::none_of(window.ITool.begin(), window.ITool.end(),
                              [](const QAction* entry) { return entry->isVisible(); }));
 
     ASSERT_TRUE(makeFifo("Lng.txt"));
-    EXPECT_EQ(TriaIdioma({}).idioma, platform::Language::English);
+    EXPECT_EQ(TriaIdioma({}, dir.folder()).idioma, platform::Language::English);
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -222,8 +223,7 @@ protected:
         QApplication::processEvents(); // a closed editor is gone first
         const platform::FileChooser chooser = [this](const platform::Services&, platform::FileMode, QString&,
                                                      const QString&) {
-            QDir::setCurrent(
-                QDir::tempPath()); // the dialog moves about the file system, as the real one does
+            QDir::setCurrent(elsewhere.path()); // the program must not depend on the current folder
             return chosen;
         };
         editor = EditaTools(&mainWindow, {services, chooser, commandLine});
@@ -254,6 +254,7 @@ protected:
     FTarvi mainWindow{services};
     QPointer<FTools> editor;
     QString chosen;
+    QTemporaryDir elsewhere;
 };
 
 // Accepting, replacing and deleting work on the list in memory; Esc leaves
@@ -308,7 +309,9 @@ TEST_F(Editor, OkSavesAndRefreshesTheMenuUnlessLngTxtGivesTheLanguage)
     EXPECT_EQ(shown().size(), 3);
 }
 
-TEST_F(Editor, BrowseSplitsThePathAndKeepsTheWorkingFolder)
+// Browsing fills the boxes from the chosen path; the list is saved in the
+// working folder, wherever the process's current folder has gone meanwhile.
+TEST_F(Editor, BrowseSplitsThePathAndTheListStaysInTheWorkingFolder)
 {
     open("CAT");
     EXPECT_EQ(editor->windowTitle(), "Edició eines") << "Catalan from the command line";
@@ -318,9 +321,12 @@ TEST_F(Editor, BrowseSplitsThePathAndKeepsTheWorkingFolder)
         SCOPED_TRACE(path);
         chosen = path;
         click("BtCerc");
-        EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
     }
     EXPECT_EQ(boxes(), (QStringList{"Title", "x.exe", "/", "params"})) << "a cancel changes nothing";
+    click("OkEd");
+    click("BtOk");
+    EXPECT_EQ(readBytes(dir.file("Tools.rel")), "Title\r\nx.exe\r\n/\r\nparams\r\n\r\n");
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
 TEST_F(Editor, RefusesATwelfthPlusOneAndAnEmptyTitle)

@@ -1,0 +1,76 @@
+#include "platform/workfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tarvi::platform {
+
+namespace {
+
+// The data folder of an installation as seen from its program folder
+// ("../share/tarvi"), laid down by the install rules.
+constexpr const char* kInstalledDocuments = TARVI_DOCUMENTS_FROM_PROGRAM;
+
+// The build lays the manual beside the program; an installation does not.
+constexpr const char* kManual = "Tarvi.pdf";
+
+} // namespace
+
+WorkFolder::WorkFolder(QString path, QString programDocuments)
+    : path_(std::move(path)), programDocuments_(std::move(programDocuments))
+{
+}
+
+QString WorkFolder::file(const QString& name) const { return QDir(path_).filePath(name); }
+
+QString WorkFolder::document(const QString& name) const
+{
+    const QString own = file(name);
+    if (programDocuments_.isEmpty() || QFileInfo(own).isFile())
+        return own;
+    const QString installed = QDir(programDocuments_).filePath(name);
+    return QFileInfo(installed).isFile() ? installed : own;
+}
+
+WorkFolder findWorkFolder(const QString& programFolder)
+{
+    const QDir program(programFolder);
+    const QString installed = QDir::cleanPath(program.filePath(QString::fromLatin1(kInstalledDocuments)));
+    const bool isInstalled = QFileInfo(installed).isDir();
+    const bool inBuildTree =
+        !isInstalled && QFileInfo(program.filePath(QString::fromLatin1(kManual))).isFile();
+    const QString documents = isInstalled ? installed : (inBuildTree ? program.absolutePath() : QString());
+
+    const QString chosen = qEnvironmentVariable("TARVI_HOME");
+    QString path;
+    if (!chosen.isEmpty())
+        path = QDir(chosen).absolutePath();
+    else if (inBuildTree)
+        path = program.absolutePath();
+    else
+        path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                   .filePath(QStringLiteral("Tarvi"));
+    return WorkFolder(QDir::cleanPath(path), documents);
+}
+
+WorkFolder openWorkFolder(const QString& programFolder, MessageService& messages)
+{
+    const WorkFolder folder = findWorkFolder(programFolder);
+    QString failed = folder.path();
+    FsResult made = makeWritableFolder(failed);
+    if (made.ok()) {
+        failed = folder.file(QString::fromLatin1(kCaseFolder));
+        made = makeWritableFolder(failed);
+    }
+    if (!made.ok())
+        messages.show(QStringLiteral("Tarvi"),
+                      QStringLiteral("No se puede trabajar en la carpeta\r\n%1\r\nMotivo: %2\r\n"
+                                     "Los casos y las utilidades no se podrán guardar allí. "
+                                     "La variable de entorno TARVI_HOME puede indicar otra carpeta.")
+                          .arg(failed, reasonText(made, Language::Spanish)),
+                      MessageIcon::Exclamation, MessageButtons::Ok);
+    return folder;
+}
+
+} // namespace tarvi::platform
