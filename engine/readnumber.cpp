@@ -1,5 +1,6 @@
 #include "engine/readnumber.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -14,6 +15,47 @@ bool startsWith(std::string_view text, std::string_view prefix)
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether a plain number ([sign] digits [. digits] [e [sign] digits]) that is
+// beyond the double range is beyond it because it is too small: its first
+// significant digit stands after the ones place, exponent included. Such a
+// number is nearer to zero than to any other whole number.
+bool tooSmall(std::string_view plain)
+{
+    long long order = 0; // the place of the first significant digit; ones are 0
+    long long place = 0;
+    bool afterPoint = false;
+    bool found = false;
+    std::size_t at = plain.find_first_not_of("+-");
+    for (; at < plain.size() && plain[at] != 'e'; ++at) {
+        if (plain[at] == '.') {
+            afterPoint = true;
+            place = -1;
+        } else if (afterPoint) {
+            if (!found && plain[at] != '0') {
+                order = place;
+                found = true;
+            }
+            --place;
+        } else {
+            if (found)
+                ++order;
+            else if (plain[at] != '0')
+                found = true;
+        }
+    }
+    long long exponent = 0;
+    if (at < plain.size()) {
+        const bool negative = plain[at + 1] == '-';
+        for (const char digit : plain.substr(at + 1)) {
+            if (digit >= '0' && digit <= '9')
+                exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000LL);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    return order + exponent < 0;
+}
 
 } // namespace
 
@@ -73,7 +115,11 @@ std::optional<std::int16_t> parseWhole16(std::string_view text, const Separators
     // the user's.
     double value = 0.0;
     const char* begin = plain.data() + (plain.front() == '+' ? 1 : 0);
-    const auto [end, error] = std::from_chars(begin, plain.data() + plain.size(), value);
+    auto [end, error] = std::from_chars(begin, plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range && tooSmall(plain)) {
+        value = 0.0;
+        error = std::errc();
+    }
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
         return std::nullopt;
     const double whole = std::nearbyint(value); // halves to the even neighbour

@@ -21,5 +21,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libgl-
 # What the tests and benchmarks need on top.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev poppler-utils clang-format
                desktop-file-utils appstream man-db qt6-translations-l10n)
+# What scripts/fuzz needs on top of the tests: clang with its libFuzzer and
+# sanitizer runtimes (only recommended by clang, so named here), and llvm for
+# the coverage report.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev llvm)
 # What scripts/package needs on top of the build to make and check the .deb.
 PACKAGE_PACKAGES=(dpkg-dev file lintian)

@@ -26,6 +26,8 @@ TEST(TextToNumber, BlanksSignsExponentsMarksAndHalves)
         {"1,6", 16, 2},         {"3.5", 4, 35},
         {"2,5", 25, 2},         {"-2.5", -2, -25},
         {"32767.5", no, no},    {"32767,4", no, 32767},
+        {"1e-400", 0, 0},       {"-0,9E-02200", 0, 0},
+        {"1e400", no, no},      {"0.00001e400", no, no},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(parseWhole16(row.text, Separators{".", ","}), row.c) << row.text;
