@@ -2,7 +2,7 @@
 // appends the exercises on screen to a file chosen in the file dialog and
 // opens it in the editor; "Abrir..." opens any chosen file in the editor.
 
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
 #include "filedialog/triaftx.h"
 
@@ -57,7 +57,7 @@ void FTarvi::OpGuard_Click()
     // off by an overflow is no answer: the block then has no Newton line.
     const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
     QString folder = caseFolder(services_);
-    const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
     if (path.isEmpty())
         return;
     const platform::FsResult appended = appendCaseBlock(path, block);
@@ -70,7 +70,7 @@ void FTarvi::OpGuard_Click()
 void FTarvi::OpObr_Click()
 {
     QString folder = caseFolder(services_);
-    const QString path = TriaFtx(services_, 0, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Open, folder, kCasePatterns);
     if (!path.isEmpty())
         startEditor(services_, QStringLiteral("Notepad "), path);
 }

@@ -3,11 +3,11 @@
 #include "calculator/formulacolumn.h"
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
-#include "calculator/qttext.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
@@ -68,7 +68,7 @@ void FTarvi::buildClientArea()
 {
     client_ = new GradientArea(this);
     client_->setFont(QFont(QStringLiteral("Arial"), 8));
-    client_->setFixedSize(px(kClientWidth), px(kClientHeight));
+    client_->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     setCentralWidget(client_);
 
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -104,7 +104,7 @@ void FTarvi::buildClientArea()
     BNwt = new PictureArea(client_);
     BNwt->setObjectName(QStringLiteral("BNwt"));
     BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
-    BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
+    BNwt->setGeometry(platform::twipRect(150, 6210, 8040, 345));
     BNwt->setFontName(QStringLiteral("Tahoma"));
     BNwt->setFontSize(9.75f);
 
@@ -114,7 +114,7 @@ void FTarvi::buildClientArea()
     IdConjs->setObjectName(QStringLiteral("IdConjs"));
     IdConjs->setAccessibleName(QStringLiteral("Conjuntos"));
     IdConjs->setReadOnly(true);
-    IdConjs->setGeometry(twipRect(8445, 375, 1485, 6180));
+    IdConjs->setGeometry(platform::twipRect(8445, 375, 1485, 6180));
 }
 
 void FTarvi::buildMenus()
@@ -137,9 +137,10 @@ void FTarvi::buildMenus()
     OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
     OpsG->setObjectName(QStringLiteral("OpsG"));
     for (int i = 0; i <= kAllKinds; ++i)
-        OpG[i] =
-            entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"),
-                  indexed("OpG", i));
+        OpG[i] = entry(OpsG,
+                       i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
+                                  : QStringLiteral("Todos"),
+                       indexed("OpG", i));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -180,20 +181,20 @@ void FTarvi::Form_Load()
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
     OmpleMenuTools(this, services_);
-    Idioma = 2;
+    platform::setCurrentLanguage(platform::Language::Spanish);
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
     MidaLletraNwt = BNwt->fontSize();
-    AlcadaNwt = static_cast<float>(twipsOf(BNwt->height()));
-    MargeInferior = windowHeight() - static_cast<float>(twipsOf(BNwt->y() + BNwt->height()));
+    AlcadaNwt = static_cast<float>(platform::twipsOf(BNwt->height()));
+    MargeInferior = windowHeight() - static_cast<float>(platform::twipsOf(BNwt->y() + BNwt->height()));
 }
 
-float FTarvi::windowWidth() const { return static_cast<float>(twipsOf(client_->width())); }
+float FTarvi::windowWidth() const { return static_cast<float>(platform::twipsOf(client_->width())); }
 
-float FTarvi::windowHeight() const { return static_cast<float>(twipsOf(client_->height())); }
+float FTarvi::windowHeight() const { return static_cast<float>(platform::twipsOf(client_->height())); }
 
-void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(px(static_cast<int>(twips))); }
+void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(platform::px(static_cast<int>(twips))); }
 
-void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(px(static_cast<int>(twips))); }
+void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(platform::px(static_cast<int>(twips))); }
 
 } // namespace tarvi

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 #include "calculator/core/evaluation.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"
@@ -60,32 +60,32 @@ public:
     std::array<QLineEdit*, kKinds> IdRes{};
     std::array<QPushButton*, kKinds> BtGen{};
     std::array<QPushButton*, kKinds> BtRst{};
-    QComboBox* npr;
-    QLabel* EtNi;
+    QComboBox* npr = nullptr;
+    QLabel* EtNi = nullptr;
 
     // The Newton row and its drawing area.
-    QLineEdit* idNb;
-    QPushButton* OkNwt;
-    QComboBox* LstC;
-    PictureArea* BNwt;
+    QLineEdit* idNb = nullptr;
+    QPushButton* OkNwt = nullptr;
+    QComboBox* LstC = nullptr;
+    PictureArea* BNwt = nullptr;
 
     // The set list, beyond the right edge until the window is widened.
-    QPlainTextEdit* IdConjs;
+    QPlainTextEdit* IdConjs = nullptr;
 
     // Menus and their entries. OpG(6) is "Todos"; ITool(i) is ITool[i - 1].
-    QMenu* Arxiu;
-    QMenu* OpsG;
-    QMenu* Tools;
-    QMenu* info;
-    QAction* OpGuard;
-    QAction* OpObr;
+    QMenu* Arxiu = nullptr;
+    QMenu* OpsG = nullptr;
+    QMenu* Tools = nullptr;
+    QMenu* info = nullptr;
+    QAction* OpGuard = nullptr;
+    QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
-    QAction* OpSurt;
-    QAction* OpEdTools;
+    QAction* OpSurt = nullptr;
+    QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
-    QAction* OpInfo;
-    QAction* OpWeb;
-    QAction* quant;
+    QAction* OpInfo = nullptr;
+    QAction* OpWeb = nullptr;
+    QAction* quant = nullptr;
 
 private:
     void buildClientArea();
@@ -127,9 +127,9 @@ private:
     void OpObr_Click();
 
     platform::Services services_;
-    QWidget* client_;
+    QWidget* client_ = nullptr;
     std::array<FormulaPanel*, kKinds> panels_{};
-    NewtonStrip* newton_;
+    NewtonStrip* newton_ = nullptr;
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.

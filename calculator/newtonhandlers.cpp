@@ -4,8 +4,9 @@
 
 #include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
-#include "calculator/qttext.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/textnumber.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 
@@ -29,8 +30,8 @@ void FTarvi::OkNwt_Click()
 {
     const auto n = readExponent(idNb->text().toStdString(), platform::systemSeparators());
     if (!n || !CalculaNwt(*n))
-        services_.messages.show(toQt(kNewtonTitle), toQt(kNewtonMessage), platform::MessageIcon::Exclamation,
-                                platform::MessageButtons::Ok);
+        services_.messages.show(platform::toQt(kNewtonTitle), platform::toQt(kNewtonMessage),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void FTarvi::idNb_Change()
@@ -42,7 +43,7 @@ void FTarvi::idNb_Change()
 // The strip keeps its bottom margin: the window grows and shrinks with BNwt.
 void FTarvi::BNwt_Resize()
 {
-    setWindowHeight(static_cast<float>(twipsOf(BNwt->y())) + BNwt->heightTwips() + MargeInferior);
+    setWindowHeight(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() + MargeInferior);
 }
 
 // Lists the coefficients and writes FormulaNwt as far as they could be
@@ -52,15 +53,15 @@ bool FTarvi::CalculaNwt(std::int16_t n)
     const NewtonExpansion expansion = expandBinomial(n);
     LstC->clear();
     for (const std::string& c : expansion.coefficients)
-        LstC->addItem(toQt(c));
-    FormulaNwt = toQt(expansion.formula);
+        LstC->addItem(platform::toQt(c));
+    FormulaNwt = platform::toQt(expansion.formula);
     formulaNwtComplete_ = expansion.complete;
     if (!expansion.complete)
         return false;
 
     ExpNwt = n;
     const NewtonFont font = newtonFont(n, MidaLletraNwt);
-    BNwt->setFontName(toQt(font.name));
+    BNwt->setFontName(platform::toQt(font.name));
     BNwt->setFontSize(font.size);
     float y = 1;
     PintaFrm(*BNwt, 0, y, FormulaNwt.toStdU32String());

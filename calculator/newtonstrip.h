@@ -19,9 +19,9 @@ public:
     static constexpr int kTopTwips = 5580;
     static constexpr int kHeightTwips = 600;
 
-    QLineEdit* exponent;     // idNb
-    QPushButton* expand;     // OkNwt
-    QComboBox* coefficients; // LstC
+    QLineEdit* exponent = nullptr;     // idNb
+    QPushButton* expand = nullptr;     // OkNwt
+    QComboBox* coefficients = nullptr; // LstC
 };
 
 } // namespace tarvi

@@ -1,9 +1,9 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
 #include "engine/random.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -205,7 +205,7 @@ TEST_F(MainWindow, SetListShowsCountsUpToFiftyUntilItIsDoubleClicked)
         window.IdN[4]->setText(n);
         window.okD[4]->click();
         QTest::mouseDClick(window.IdRes[4], Qt::LeftButton);
-        return window.centralWidget()->width() == px(10300) ? window.IdConjs->toPlainText() : "-";
+        return window.centralWidget()->width() == platform::px(10300) ? window.IdConjs->toPlainText() : "-";
     };
     QTest::mouseDClick(window.IdRes[0], Qt::LeftButton); // nothing evaluated yet
     EXPECT_EQ(listed("51", "1"), "-");

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calculator/ftarvi.h"
-#include "tests/support/fakes.h"
-#include "tests/support/workdir.h"
+#include "testkit/fakes.h"
+#include "testkit/workdir.h"
 
 #include <QAction>
 #include <QApplication>
