@@ -2,7 +2,7 @@
 
 #include "about/programicon.h"
 #include "about/version.h"
-#include "platform/look.h"
+#include "platform/widgets/look.h"
 
 #include <QFont>
 #include <QFrame>

@@ -22,14 +22,14 @@ public:
     // afresh (title, version, title label); an open one is only brought forward.
     void mostra();
 
-    QLabel* picIcon;
-    QLabel* lblTitle;
-    QLabel* Label1;
-    QLabel* lblDescription;
-    QLabel* lblVersion;
-    QLabel* lblDisclaimer;
-    std::array<QFrame*, 2> Line1;
-    QPushButton* cmdOK;
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    std::array<QFrame*, 2> Line1{};
+    QPushButton* cmdOK = nullptr;
 
 private:
     void carrega();

@@ -3,10 +3,10 @@
 #include "about/programicon.h"
 #include "about/version.h"
 #include "calculator/ftarvi.h"
-#include "platform/fonts.h"
-#include "platform/qtmessages.h"
 #include "platform/systemstart.h"
 #include "platform/translations.h"
+#include "platform/widgets/fonts.h"
+#include "platform/widgets/qtmessages.h"
 #include "platform/workfolder.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@ namespace {
 
 void evaluate(benchmark::State& state, tarvi::FormulaKind kind, tarvi::PanelInputs inputs)
 {
-    const tarvi::platform::Separators separators;
+    const tarvi::Separators separators;
     tarvi::Multiplicitats record;
     for (auto _ : state)
         benchmark::DoNotOptimize(tarvi::Calcula(kind, inputs, separators, record));

@@ -9,7 +9,7 @@ namespace {
 
 void list(benchmark::State& state, tarvi::FormulaKind kind, tarvi::PanelInputs inputs)
 {
-    const tarvi::platform::Separators separators;
+    const tarvi::Separators separators;
     for (auto _ : state)
         benchmark::DoNotOptimize(tarvi::ListingFor(kind, inputs, separators));
 }

@@ -6,9 +6,9 @@
 #include "calculator/ftarvi.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
-#include "tests/render/fakearea.h"
-#include "tests/render/literalfrm.h"
-#include "tests/support/fakes.h"
+#include "testkit/fakearea.h"
+#include "testkit/fakes.h"
+#include "testkit/literalfrm.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // main() of the benchmarks that build windows: an offscreen QApplication with
 // the program's font substitutions.
 
-#include "platform/fonts.h"
+#include "platform/widgets/fonts.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 // about the same size (a menu bar and forty widgets) as the yardstick.
 
 #include "calculator/ftarvi.h"
-#include "tests/support/fakes.h"
+#include "testkit/fakes.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 // appends the exercises on screen to a file chosen in the file dialog and
 // opens it in the editor; "Abrir..." opens any chosen file in the editor.
 
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
 #include "calculator/newtonstrip.h"
-#include "calculator/qttext.h"
 #include "filedialog/triaftx.h"
+#include "platform/qttext.h"
 
 #include <QLineEdit>
 
@@ -47,7 +47,7 @@ std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
         panel.result = IdRes[k]->text();
     }
     for (const std::string& entry : nprList_.entries())
-        panels[index(FormulaKind::PR)].multiplicities << toQt(entry);
+        panels[index(FormulaKind::PR)].multiplicities << platform::toQt(entry);
     return panels;
 }
 
@@ -58,7 +58,7 @@ void FTarvi::OpGuard_Click()
     // off by an overflow is no answer: the block then has no Newton line.
     const QString block = caseBlock(shownPanels(), newton_->caseFormula());
     QString folder = caseFolder(services_);
-    const QString path = TriaFtx(services_, 1, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
     if (path.isEmpty())
         return;
     const platform::FsResult appended = appendCaseBlock(path, block);
@@ -71,7 +71,7 @@ void FTarvi::OpGuard_Click()
 void FTarvi::OpObr_Click()
 {
     QString folder = caseFolder(services_);
-    const QString path = TriaFtx(services_, 0, folder, kCasePatterns);
+    const QString path = TriaFtx(services_, platform::FileMode::Open, folder, kCasePatterns);
     if (!path.isEmpty())
         startEditor(services_, QStringLiteral("Notepad "), path);
 }

@@ -2,8 +2,8 @@
 
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "platform/widgets/look.h"
+#include "platform/widgets/twips.h"
 
 #include <QPainter>
 
@@ -93,14 +93,15 @@ private:
 // The box of the formula of a band of the window given in twips.
 QRectF boxOf(int topTwips, int heightTwips)
 {
-    return QRectF(0.5, px(topTwips + 75) + 0.5, px(kWidthTwips) - 1, px(heightTwips - 105));
+    return QRectF(0.5, platform::px(topTwips + 75) + 0.5, platform::px(kWidthTwips) - 1,
+                  platform::px(heightTwips - 105));
 }
 
 } // namespace
 
 FormulaColumn::FormulaColumn(QWidget* parent) : QWidget(parent)
 {
-    setGeometry(twipRect(kLeftTwips, 0, kWidthTwips, 6210)); // down to the Newton drawing area
+    setGeometry(platform::twipRect(kLeftTwips, 0, kWidthTwips, 6210)); // down to the Newton drawing area
     setFont(QFont(QStringLiteral("Arial"), 9));
     setAccessibleName(QStringLiteral("Fórmulas"));
     setAccessibleDescription(QStringLiteral(
@@ -115,7 +116,7 @@ void FormulaColumn::paintEvent(QPaintEvent*)
 
     painter.setFont(look::titleFont(font()));
     painter.setPen(palette().color(QPalette::Link));
-    painter.drawText(QRectF(0, 0, width(), px(210)), Qt::AlignCenter, QStringLiteral("Fórmulas"));
+    painter.drawText(QRectF(0, 0, width(), platform::px(210)), Qt::AlignCenter, QStringLiteral("Fórmulas"));
 
     painter.setPen(palette().color(QPalette::WindowText));
     const auto box = [&](int topTwips, int heightTwips) {
@@ -123,7 +124,7 @@ void FormulaColumn::paintEvent(QPaintEvent*)
         painter.drawRect(frame);
         painter.setFont(font());
         const qreal baseLine = frame.center().y() + QFontMetricsF(font()).ascent() * 0.35;
-        return FormulaPen(painter, frame.left() + px(90), baseLine);
+        return FormulaPen(painter, frame.left() + platform::px(90), baseLine);
     };
     const auto panel = [&](FormulaKind kind) {
         return box(FormulaPanel::topTwips(kind), FormulaPanel::heightTwips(kind));

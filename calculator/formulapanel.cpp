@@ -1,7 +1,8 @@
 #include "calculator/formulapanel.h"
 
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/widgets/look.h"
+#include "platform/widgets/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,7 +38,7 @@ constexpr int kBoxWidth = 510;
 QLineEdit* inputBox(QWidget* parent, int left, int top)
 {
     auto* box = new QLineEdit(parent);
-    box->setGeometry(twipRect(left, top, kBoxWidth, kBoxHeight));
+    box->setGeometry(platform::twipRect(left, top, kBoxWidth, kBoxHeight));
     look::inputBox(box);
     return box;
 }
@@ -68,26 +69,27 @@ int FormulaPanel::heightTwips(FormulaKind kind)
 FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
 {
     const PanelLayout& layout = kPanels[index(kind)];
-    setGeometry(twipRect(0, layout.top, 6000, layout.bottom - layout.top));
+    setGeometry(platform::twipRect(0, layout.top, 6000, layout.bottom - layout.top));
 
-    look::title(label(this, QString::fromUtf8(layout.title), twipRect(165, 0, 5000, 255)));
+    look::title(label(this, platform::toQt(layout.title), platform::twipRect(165, 0, 5000, 255)));
 
     QLabel* letter =
-        label(this, QString::fromUtf8(NomsFormula[index(kind)].data()), twipRect(240, 240, 600, 420));
+        label(this, platform::toQt(NomsFormula[index(kind)]), platform::twipRect(240, 240, 600, 420));
     letter->setFont(QFont(QStringLiteral("Arial"), 15, QFont::Bold));
 
     // Created in Tab order: inputs, "=", result, "+", "x".
     const bool isP = kind == FormulaKind::P;
-    label(this, isP ? QStringLiteral("n") : QStringLiteral("m"), twipRect(840, kRowTop, 165, kBoxHeight));
+    label(this, isP ? QStringLiteral("n") : QStringLiteral("m"),
+          platform::twipRect(840, kRowTop, 165, kBoxHeight));
     m = inputBox(this, 1020, kRowTop);
     if (hasN(kind)) {
-        label(this, QStringLiteral("n"), twipRect(1605, kRowTop, 165, kBoxHeight));
+        label(this, QStringLiteral("n"), platform::twipRect(1605, kRowTop, 165, kBoxHeight));
         n = inputBox(this, 1770, kRowTop);
     }
     if (kind == FormulaKind::PR) {
-        label(this, QStringLiteral("ni"), twipRect(1575, kRowTop, 210, kBoxHeight));
+        label(this, QStringLiteral("ni"), platform::twipRect(1575, kRowTop, 210, kBoxHeight));
         multiplicities = new QComboBox(this);
-        multiplicities->setGeometry(twipRect(1785, kRowTop - 15, 690, kBoxHeight + 30));
+        multiplicities->setGeometry(platform::twipRect(1785, kRowTop - 15, 690, kBoxHeight + 30));
         multiplicities->setEditable(true);
         // Enter is handled by the window: no inserting, no jumping to an equal
         // entry, no completing one entry into another.
@@ -96,26 +98,26 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
         multiplicities->setCompleter(nullptr);
         look::inputBox(multiplicities);
 
-        QLabel* sigma = label(this, QStringLiteral("Σ"), twipRect(1545, 660, 225, 360));
+        QLabel* sigma = label(this, QStringLiteral("Σ"), platform::twipRect(1545, 660, 225, 360));
         sigma->setFont(QFont(QStringLiteral("Arial"), 13));
-        summary = label(this, QString(), twipRect(1770, 705, 3000, 270));
+        summary = label(this, QString(), platform::twipRect(1770, 705, 3000, 270));
     }
     evaluate = button(this, QStringLiteral("="),
-                      twipRect(layout.resultLeft - 480, kRowTop - 30, 390, kBoxHeight + 60));
+                      platform::twipRect(layout.resultLeft - 480, kRowTop - 30, 390, kBoxHeight + 60));
     result = new QLineEdit(this);
-    result->setGeometry(twipRect(layout.resultLeft, kRowTop, 2115, kBoxHeight));
+    result->setGeometry(platform::twipRect(layout.resultLeft, kRowTop, 2115, kBoxHeight));
     result->setReadOnly(true);
     QFont resultFont = result->font();
     resultFont.setBold(true);
     result->setFont(resultFont);
 
-    generate = button(this, QStringLiteral("+"), twipRect(5265, 0, 300, 285));
+    generate = button(this, QStringLiteral("+"), platform::twipRect(5265, 0, 300, 285));
     generate->setToolTip(QStringLiteral(" Generar caso "));
-    reset = button(this, QStringLiteral("x"), twipRect(5595, 0, 300, 285));
+    reset = button(this, QStringLiteral("x"), platform::twipRect(5595, 0, 300, 285));
     reset->setToolTip(QStringLiteral("reset"));
 
     // What a screen reader says: the panel's kind and the control's role.
-    const QString name = QString::fromUtf8(NomsFormula[index(kind)].data()) + QLatin1Char(' ');
+    const QString name = platform::toQt(NomsFormula[index(kind)]) + QLatin1Char(' ');
     m->setAccessibleName(name + (isP ? QStringLiteral("n") : QStringLiteral("m")));
     if (n)
         n->setAccessibleName(name + QStringLiteral("n"));

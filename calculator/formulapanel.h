@@ -23,14 +23,14 @@ public:
     static int topTwips(FormulaKind kind);
     static int heightTwips(FormulaKind kind);
 
-    QLineEdit* m;                        // for P, the panel's n
+    QLineEdit* m = nullptr;              // for P, the panel's n
     QLineEdit* n = nullptr;              // V, VR, C, CR
     QComboBox* multiplicities = nullptr; // PR
     QLabel* summary = nullptr;           // PR
-    QPushButton* evaluate;               // "="
-    QLineEdit* result;
-    QPushButton* generate; // "+"
-    QPushButton* reset;    // "x"
+    QPushButton* evaluate = nullptr;     // "="
+    QLineEdit* result = nullptr;
+    QPushButton* generate = nullptr; // "+"
+    QPushButton* reset = nullptr;    // "x"
 };
 
 } // namespace tarvi

@@ -3,12 +3,12 @@
 #include "calculator/formulacolumn.h"
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
-#include "calculator/qttext.h"
 #include "engine/random.h"
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/widgets/look.h"
+#include "platform/widgets/twips.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
 #include "tools/utools.h"
@@ -66,7 +66,7 @@ void FTarvi::buildClientArea()
 {
     client_ = new GradientArea(this);
     client_->setFont(QFont(QStringLiteral("Arial"), 8));
-    client_->setFixedSize(px(kClientWidth), px(kClientHeight));
+    client_->setFixedSize(platform::px(kClientWidth), platform::px(kClientHeight));
     setCentralWidget(client_);
 
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -99,7 +99,7 @@ void FTarvi::buildClientArea()
     IdConjs->setObjectName(QStringLiteral("IdConjs"));
     IdConjs->setAccessibleName(QStringLiteral("Conjuntos"));
     IdConjs->setReadOnly(true);
-    IdConjs->setGeometry(twipRect(8445, 375, 1485, 6180));
+    IdConjs->setGeometry(platform::twipRect(8445, 375, 1485, 6180));
 }
 
 void FTarvi::buildMenus()
@@ -122,9 +122,10 @@ void FTarvi::buildMenus()
     OpsG = Arxiu->addMenu(QStringLiteral("Generar caso..."));
     OpsG->setObjectName(QStringLiteral("OpsG"));
     for (int i = 0; i <= kAllKinds; ++i)
-        OpG[i] =
-            entry(OpsG, i < kKinds ? toQt(NomsFormula[static_cast<std::size_t>(i)]) : QStringLiteral("Todos"),
-                  indexed("OpG", i));
+        OpG[i] = entry(OpsG,
+                       i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
+                                  : QStringLiteral("Todos"),
+                       indexed("OpG", i));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -166,18 +167,18 @@ void FTarvi::Form_Load()
     nprList_.pick(-1);
     MenuEntries tools(ITool);
     OmpleMenuTools(tools, services_);
-    Idioma = 2;
+    platform::setCurrentLanguage(platform::Language::Spanish);
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
     newton_->load(windowHeight());
 }
 
-float FTarvi::windowWidth() const { return static_cast<float>(twipsOf(client_->width())); }
+float FTarvi::windowWidth() const { return static_cast<float>(platform::twipsOf(client_->width())); }
 
-float FTarvi::windowHeight() const { return static_cast<float>(twipsOf(client_->height())); }
+float FTarvi::windowHeight() const { return static_cast<float>(platform::twipsOf(client_->height())); }
 
-void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(px(static_cast<int>(twips))); }
+void FTarvi::setWindowWidth(float twips) { client_->setFixedWidth(platform::px(static_cast<int>(twips))); }
 
-void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(px(static_cast<int>(twips))); }
+void FTarvi::setWindowHeight(float twips) { client_->setFixedHeight(platform::px(static_cast<int>(twips))); }
 
 } // namespace tarvi

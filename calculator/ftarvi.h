@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 #include "calculator/core/evaluation.h"
 #include "calculator/core/formulakind.h"
 #include "calculator/core/multiplicities.h"

@@ -1,7 +1,7 @@
 // The "Info" menu: the manual, the contact page and the About window.
 
 #include "about/fquant.h"
-#include "calculator/core/externs.h"
+#include "calculator/documents.h"
 #include "calculator/ftarvi.h"
 
 #include <QAction>

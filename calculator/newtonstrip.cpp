@@ -1,9 +1,10 @@
 #include "calculator/newtonstrip.h"
 
 #include "calculator/core/newton.h"
-#include "calculator/qttext.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/textnumber.h"
+#include "platform/widgets/look.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 
@@ -17,34 +18,34 @@ namespace tarvi {
 NewtonStrip::NewtonStrip(QWidget* parent, platform::MessageService& messages)
     : QWidget(parent), messages_(messages)
 {
-    setGeometry(twipRect(0, kTopTwips, 6000, kHeightTwips));
+    setGeometry(platform::twipRect(0, kTopTwips, 6000, kHeightTwips));
 
     auto* title = new QLabel(QStringLiteral("Binomio de Newton  (a+b)"), this);
     look::title(title);
-    title->setGeometry(twipRect(165, 90, 2040, 255));
+    title->setGeometry(platform::twipRect(165, 90, 2040, 255));
     auto* power = new QLabel(QStringLiteral("n"), this);
     look::title(power);
-    power->setGeometry(title->x() + title->sizeHint().width(), 0, px(180), px(255));
+    power->setGeometry(title->x() + title->sizeHint().width(), 0, platform::px(180), platform::px(255));
 
     auto* equals = new QLabel(QStringLiteral("n ="), this);
-    equals->setGeometry(twipRect(2640, 135, 330, 255));
+    equals->setGeometry(platform::twipRect(2640, 135, 330, 255));
     idNb = new QLineEdit(this);
     idNb->setObjectName(QStringLiteral("idNb"));
-    idNb->setGeometry(twipRect(2970, 105, 510, 315));
+    idNb->setGeometry(platform::twipRect(2970, 105, 510, 315));
     look::inputBox(idNb);
     OkNwt = new QPushButton(QStringLiteral("Ok>"), this);
     OkNwt->setObjectName(QStringLiteral("OkNwt"));
-    OkNwt->setGeometry(twipRect(3600, 90, 510, 345));
+    OkNwt->setGeometry(platform::twipRect(3600, 90, 510, 345));
 
     auto* ci = new QLabel(QStringLiteral("Ci"), this);
-    ci->setGeometry(twipRect(4320, 0, 300, 225));
+    ci->setGeometry(platform::twipRect(4320, 0, 300, 225));
     LstC = new QComboBox(this);
     LstC->setObjectName(QStringLiteral("LstC"));
-    LstC->setGeometry(twipRect(4320, 225, 1575, 330));
+    LstC->setGeometry(platform::twipRect(4320, 225, 1575, 330));
 
     BNwt = new PictureArea(parent);
     BNwt->setObjectName(QStringLiteral("BNwt"));
-    BNwt->setGeometry(twipRect(150, 6210, 8040, 345));
+    BNwt->setGeometry(platform::twipRect(150, 6210, 8040, 345));
     BNwt->setFontName(QStringLiteral("Tahoma"));
     BNwt->setFontSize(9.75f);
 
@@ -65,15 +66,15 @@ void NewtonStrip::load(float windowHeight)
 {
     MidaLletraNwt = BNwt->fontSize();
     AlcadaNwt = BNwt->heightTwips();
-    MargeInferior = windowHeight - static_cast<float>(twipsOf(BNwt->y())) - AlcadaNwt;
+    MargeInferior = windowHeight - static_cast<float>(platform::twipsOf(BNwt->y())) - AlcadaNwt;
 }
 
 void NewtonStrip::OkNwt_Click()
 {
     const auto n = readExponent(idNb->text().toStdString(), platform::systemSeparators());
     if (!n || !CalculaNwt(*n))
-        messages_.show(toQt(kNewtonTitle), toQt(kNewtonMessage), platform::MessageIcon::Exclamation,
-                       platform::MessageButtons::Ok);
+        messages_.show(platform::toQt(kNewtonTitle), platform::toQt(kNewtonMessage),
+                       platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void NewtonStrip::idNb_Change()
@@ -87,7 +88,8 @@ void NewtonStrip::idNb_Change()
 // with BNwt.
 void NewtonStrip::BNwt_Resize()
 {
-    emit windowHeightChanged(static_cast<float>(twipsOf(BNwt->y())) + BNwt->heightTwips() + MargeInferior);
+    emit windowHeightChanged(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() +
+                             MargeInferior);
 }
 
 // Lists the coefficients and writes FormulaNwt as far as they could be
@@ -98,14 +100,14 @@ bool NewtonStrip::CalculaNwt(std::int16_t n)
     const NewtonExpansion expansion = expandBinomial(n);
     LstC->clear();
     for (const std::string& c : expansion.coefficients)
-        LstC->addItem(toQt(c));
-    FormulaNwt = toQt(expansion.formula);
+        LstC->addItem(platform::toQt(c));
+    FormulaNwt = platform::toQt(expansion.formula);
     complete_ = expansion.complete;
     if (!expansion.complete)
         return false;
 
     const NewtonFont font = newtonFont(n, MidaLletraNwt);
-    BNwt->setFontName(toQt(font.name));
+    BNwt->setFontName(platform::toQt(font.name));
     BNwt->setFontSize(font.size);
     float y = 1;
     PintaFrm(*BNwt, 0, y, FormulaNwt.toStdU32String());

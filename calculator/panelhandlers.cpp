@@ -5,8 +5,9 @@
 #include "calculator/core/explanation.h"
 #include "calculator/core/randomcase.h"
 #include "calculator/ftarvi.h"
-#include "calculator/qttext.h"
 #include "engine/random.h"
+#include "platform/qttext.h"
+#include "platform/textnumber.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -61,18 +62,18 @@ void FTarvi::Calcula(int kind)
 {
     const auto formula = static_cast<FormulaKind>(kind);
     const PanelInputs inputs = panelInputs(kind);
-    const platform::Separators separators = platform::systemSeparators();
+    const Separators separators = platform::systemSeparators();
     const Evaluation outcome = tarvi::Calcula(formula, inputs, separators, Multiplicitats);
     if (outcome.ok) {
-        const QString working = toQt(explain(formula, inputs, separators, outcome));
-        IdRes[kind]->setText(toQt(outcome.result));
+        const QString working = platform::toQt(explain(formula, inputs, separators, outcome));
+        IdRes[kind]->setText(platform::toQt(outcome.result));
         IdRes[kind]->setToolTip(working);
         IdRes[kind]->setAccessibleDescription(working);
         return;
     }
     IdRes[kind]->clear();
-    services_.messages.show(toQt(outcome.title), toQt(outcome.message), platform::MessageIcon::Exclamation,
-                            platform::MessageButtons::Ok);
+    services_.messages.show(platform::toQt(outcome.title), platform::toQt(outcome.message),
+                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void FTarvi::IdM_Enter(int kind)
@@ -112,9 +113,9 @@ void FTarvi::GeneraCas(int index)
     }
     const auto kind = static_cast<FormulaKind>(index);
     const RandomCase drawn = tarvi::GeneraCas(kind, programGenerator());
-    IdM[index]->setText(toQt(drawn.m));
+    IdM[index]->setText(platform::toQt(drawn.m));
     if (IdN[index])
-        IdN[index]->setText(toQt(drawn.n));
+        IdN[index]->setText(platform::toQt(drawn.n));
     if (kind == FormulaKind::PR) {
         nprList_.assign(drawn.multiplicities);
         showMultiplicities();
@@ -123,7 +124,7 @@ void FTarvi::GeneraCas(int index)
     Calcula(index);
 }
 
-void FTarvi::PosaNi() { showSummary(toQt(nprList_.summary(platform::systemSeparators()))); }
+void FTarvi::PosaNi() { showSummary(platform::toQt(nprList_.summary(platform::systemSeparators()))); }
 
 // The label's name says what it is; its description, read after the name, is
 // what it shows.
@@ -155,7 +156,7 @@ void FTarvi::npr_Edited(const QString& text)
     if (!candidate)
         return;
     const platform::MessageAnswer answer = services_.messages.show(
-        QStringLiteral("Confirmar eliminar"), QStringLiteral("Eliminar %1?").arg(toQt(*candidate)),
+        QStringLiteral("Confirmar eliminar"), QStringLiteral("Eliminar %1?").arg(platform::toQt(*candidate)),
         platform::MessageIcon::None, platform::MessageButtons::YesNo);
     const bool remove = answer == platform::MessageAnswer::Yes;
     nprList_.answerDeletion(remove);
@@ -172,7 +173,7 @@ void FTarvi::showMultiplicities()
     IdRes[index(FormulaKind::PR)]->clear();
     npr->clear();
     for (const std::string& entry : nprList_.entries())
-        npr->addItem(toQt(entry));
+        npr->addItem(platform::toQt(entry));
     npr->setCurrentIndex(-1);
     npr->clearEditText();
 }

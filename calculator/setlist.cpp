@@ -3,6 +3,9 @@
 
 #include "calculator/core/enumeration.h"
 #include "calculator/ftarvi.h"
+#include "engine/plaintext.h"
+#include "platform/qttext.h"
+#include "platform/textnumber.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -53,7 +56,7 @@ void FTarvi::IdRes_DblClick(int kind)
 {
     // An empty box or one that is not a 16-bit whole number counts as too large.
     const std::optional<std::int16_t> count =
-        platform::parseWhole16(IdRes[kind]->text().toStdString(), platform::systemSeparators());
+        parseWhole16(IdRes[kind]->text().toStdString(), platform::systemSeparators());
     if (!count || *count > kMostListed)
         return;
     MostraConjs(static_cast<std::int16_t>(kind));
@@ -68,8 +71,7 @@ void FTarvi::MostraConjs(std::int16_t kind)
         ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
     if (listing.status != Listing::Status::Listed)
         return;
-    IdConjs->setPlainText(
-        QString::fromStdString(listing.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    IdConjs->setPlainText(platform::toQt(withLineFeeds(listing.text)));
     setWindowWidth(kWidthWithSetList);
 }
 

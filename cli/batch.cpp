@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 
 #include "cli/dispatch.h"
-#include "cli/lines.h"
+#include "engine/plaintext.h"
 
 #include <array>
 #include <cerrno>

@@ -1,10 +1,30 @@
 #include "cli/command.h"
 
-#include "cli/lines.h"
+#include "engine/plaintext.h"
 
 #include <algorithm>
 
+#include <langinfo.h>
+#include <locale.h>
+
 namespace tarvi::cli {
+
+Separators localeSeparators()
+{
+    Separators separators;
+    // A locale object of its own: the process's locale stays the C locale.
+    const locale_t user = ::newlocale(LC_NUMERIC_MASK, "", locale_t{});
+    if (user == locale_t{})
+        return separators;
+    const std::string_view decimal = ::nl_langinfo_l(RADIXCHAR, user);
+    const std::string_view group = ::nl_langinfo_l(THOUSEP, user);
+    if (!decimal.empty())
+        separators.decimal = decimal;
+    if (!group.empty())
+        separators.group = group;
+    ::freelocale(user);
+    return separators;
+}
 
 Answer answered(std::vector<std::string> lines) { return {Answer::Status::Answered, std::move(lines), {}}; }
 

@@ -31,11 +31,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The decimal and group separators of the user's locale (LC_ALL, LC_NUMERIC,
+// LANG) as the C library has them. A separator the locale does not name, and
+// both when the locale is not installed, are the C locale's: "." and ",".
+Separators localeSeparators();
+
 // What every call in one process shares, set up once rather than per line.
 struct Context {
     Context() { generator.seedFromClock(); }
 
-    platform::Separators separators = platform::systemSeparators();
+    Separators separators = localeSeparators();
     Generator generator; // for random cases asked for without a seed
 };
 

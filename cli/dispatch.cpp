@@ -2,10 +2,10 @@
 
 #include "calculator/core/explanation.h"
 #include "cli/batch.h"
-#include "cli/lines.h"
 #include "cli/listing.h"
 #include "cli/newton.h"
 #include "cli/random.h"
+#include "engine/plaintext.h"
 
 #include <array>
 

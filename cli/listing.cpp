@@ -1,7 +1,7 @@
 #include "cli/listing.h"
 
 #include "calculator/core/enumeration.h"
-#include "cli/lines.h"
+#include "engine/plaintext.h"
 
 namespace tarvi::cli {
 

@@ -1,5 +1,6 @@
 #include "cli/random.h"
 
+#include "calculator/core/caseline.h"
 #include "calculator/core/randomcase.h"
 
 #include <charconv>
@@ -9,24 +10,12 @@ namespace tarvi::cli {
 
 namespace {
 
-// "V(7,3)", "P(5)", "PR(6[2][3][1])": the panel's name and its inputs.
-std::string caseText(FormulaKind kind, const RandomCase& drawn)
-{
-    std::string text(NomsFormula[static_cast<std::size_t>(index(kind))]);
-    text.append("(").append(drawn.m);
-    if (hasN(kind))
-        text.append(",").append(drawn.n);
-    for (const std::string& multiplicity : drawn.multiplicities)
-        text.append("[").append(multiplicity).append("]");
-    return text.append(")");
-}
-
-std::string solvedCase(FormulaKind kind, Generator& generator, const platform::Separators& separators)
+std::string solvedCase(FormulaKind kind, Generator& generator, const Separators& separators)
 {
     const RandomCase drawn = GeneraCas(kind, generator);
     Multiplicitats record;
     const Evaluation outcome = Calcula(kind, drawn, separators, record);
-    return caseText(kind, drawn) + " = " + (outcome.ok ? outcome.result : oneLine(answerOf(outcome)));
+    return caseLine(kind, drawn, outcome.ok ? outcome.result : oneLine(answerOf(outcome)));
 }
 
 std::uint32_t readSeed(const std::string& text)

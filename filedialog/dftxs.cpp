@@ -7,8 +7,9 @@
 #include "filedialog/texts.h"
 #include "platform/files.h"
 #include "platform/language.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "platform/qttext.h"
+#include "platform/widgets/look.h"
+#include "platform/widgets/twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -47,7 +48,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPi
 DFtxs::DFtxs()
 {
     setObjectName(QStringLiteral("DFtxs"));
-    setFixedSize(px(6420), px(4755));
+    setFixedSize(platform::px(6420), platform::px(4755));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // A small dialog font, so that the captions fit the narrow labels of the
     // layout in every language.
@@ -56,44 +57,46 @@ DFtxs::DFtxs()
 
     LDirs = new FolderList(this);
     LDirs->setObjectName(QStringLiteral("LDirs"));
-    LDirs->setGeometry(twipRect(195, 675, 2760, 3015));
+    LDirs->setGeometry(platform::twipRect(195, 675, 2760, 3015));
     LFtxs = new FileList(this);
     LFtxs->setObjectName(QStringLiteral("LFtxs"));
-    LFtxs->setGeometry(twipRect(3225, 675, 2760, 3015));
+    LFtxs->setGeometry(platform::twipRect(3225, 675, 2760, 3015));
     BtOk = new QPushButton(QString::fromUtf16(dialogtext::Ok), this);
     BtOk->setObjectName(QStringLiteral("BtOk"));
-    BtOk->setGeometry(twipRect(5280, 3855, 990, 340));
+    BtOk->setGeometry(platform::twipRect(5280, 3855, 990, 340));
     BtOk->setAutoDefault(false);
     LDsks = new QComboBox(this);
     LDsks->setObjectName(QStringLiteral("LDsks"));
-    LDsks->setGeometry(twipRect(300, 150, 1515, 315));
+    LDsks->setGeometry(platform::twipRect(300, 150, 1515, 315));
     // The two captions reach up to their boxes (645 twips rather than 555),
     // so that "Nombre" is not clipped with the free fonts.
     EtNom = new QLabel(this);
     EtNom->setObjectName(QStringLiteral("EtNom"));
-    EtNom->setGeometry(twipRect(195, 3990, 645, 285));
+    EtNom->setGeometry(platform::twipRect(195, 3990, 645, 285));
     IdNom = new QLineEdit(this);
     IdNom->setObjectName(QStringLiteral("IdNom"));
-    IdNom->setGeometry(twipRect(840, 3930, 4230, 285));
+    IdNom->setGeometry(platform::twipRect(840, 3930, 4230, 285));
     EtTp = new QLabel(this);
     EtTp->setObjectName(QStringLiteral("EtTp"));
-    EtTp->setGeometry(twipRect(195, 4380, 645, 285));
+    EtTp->setGeometry(platform::twipRect(195, 4380, 645, 285));
     LTps = new QComboBox(this);
     LTps->setObjectName(QStringLiteral("LTps"));
-    LTps->setGeometry(twipRect(840, 4320, 4290, 315));
+    LTps->setGeometry(platform::twipRect(840, 4320, 4290, 315));
     LTps->setEditable(true);
     LTps->setInsertPolicy(QComboBox::NoInsert);
     BtFuig = new QPushButton(this);
     BtFuig->setObjectName(QStringLiteral("BtFuig"));
-    BtFuig->setGeometry(twipRect(5295, 4290, 990, 340));
+    BtFuig->setGeometry(platform::twipRect(5295, 4290, 990, 340));
     BtFuig->setAutoDefault(false);
-    BtRere = pictureButton(this, "BtRere", QStyle::SP_ArrowBack, twipRect(2760, 135, 375, 360));
-    BtAm = pictureButton(this, "BtAm", QStyle::SP_FileDialogToParent, twipRect(3165, 135, 375, 360));
-    BtNova = pictureButton(this, "BtNova", QStyle::SP_FileDialogNewFolder, twipRect(3570, 135, 375, 360));
+    BtRere = pictureButton(this, "BtRere", QStyle::SP_ArrowBack, platform::twipRect(2760, 135, 375, 360));
+    BtAm =
+        pictureButton(this, "BtAm", QStyle::SP_FileDialogToParent, platform::twipRect(3165, 135, 375, 360));
+    BtNova = pictureButton(this, "BtNova", QStyle::SP_FileDialogNewFolder,
+                           platform::twipRect(3570, 135, 375, 360));
     IdNova = new QLineEdit(this);
     IdNova->setObjectName(QStringLiteral("IdNova"));
-    IdNova->setGeometry(twipRect(3960, 225, 1515, 285));
-    BtObr = pictureButton(this, "BtObr", QStyle::SP_DirOpenIcon, twipRect(2355, 135, 375, 360));
+    IdNova->setGeometry(platform::twipRect(3960, 225, 1515, 285));
+    BtObr = pictureButton(this, "BtObr", QStyle::SP_DirOpenIcon, platform::twipRect(2355, 135, 375, 360));
 
     setTabOrder(LDirs, LFtxs);
     setTabOrder(LFtxs, BtOk);
@@ -224,7 +227,7 @@ void DFtxs::showFolder(const QString& path)
 {
     if (!LDirs->setPath(path))
         tell(QString::fromUtf16(dialogtext::PathNotFound),
-             lines({QString::fromUtf8(dialogTexts(Idioma).folderGone), path}));
+             lines({platform::toQt(dialogTexts(platform::currentLanguage()).folderGone), path}));
 }
 
 void DFtxs::LDirs_Change(const QString& path)
@@ -259,15 +262,14 @@ void DFtxs::BtObr_Click()
         return;
     const QString commandLine = QStringLiteral("ObrCarp.exe ") + LDirs->highlightedPath();
     if (!services_->starter.start(commandLine, platform::WindowStyle::Hidden)) {
-        const DialogTexts& texts = dialogTexts(Idioma);
-        tell(QString::fromUtf8(texts.openFolderTip),
-             lines({QString::fromUtf8(texts.cannotStart), commandLine}));
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+        tell(platform::toQt(texts.openFolderTip), lines({platform::toQt(texts.cannotStart), commandLine}));
     }
 }
 
 void DFtxs::BtNova_Click()
 {
-    IdNova->setText(QString::fromUtf8(dialogTexts(Idioma).newFolderName));
+    IdNova->setText(platform::toQt(dialogTexts(platform::currentLanguage()).newFolderName));
     IdNova->show();
     IdNova->selectAll();
     IdNova->setFocus();
@@ -284,9 +286,10 @@ void DFtxs::IdNova_Enter()
     const platform::FsResult made =
         oneName ? platform::makeFolder(path) : platform::FsResult{platform::FsError::InvalidName, {}};
     if (!made.ok()) {
-        const DialogTexts& texts = dialogTexts(Idioma);
-        tell(QString::fromUtf8(texts.newFolderTip),
-             lines({QString::fromUtf8(texts.cannotMakeFolder), path, platform::reasonText(made, Idioma)}));
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+        tell(platform::toQt(texts.newFolderTip),
+             lines({platform::toQt(texts.cannotMakeFolder), path,
+                    platform::reasonText(made, platform::currentLanguage())}));
         return;
     }
     LDirs->reread();
@@ -314,9 +317,10 @@ void DFtxs::LFtxs_Delete()
     const platform::FsResult erased = platform::deleteFile(path);
     LFtxs->reread();
     if (!erased.ok()) {
-        const DialogTexts& texts = dialogTexts(Idioma);
-        tell(QString::fromUtf8(texts.eraseTitle),
-             lines({QString::fromUtf8(texts.cannotErase), path, platform::reasonText(erased, Idioma)}));
+        const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+        tell(platform::toQt(texts.eraseTitle),
+             lines({platform::toQt(texts.cannotErase), path,
+                    platform::reasonText(erased, platform::currentLanguage())}));
     }
 }
 
@@ -326,11 +330,11 @@ void DFtxs::BtOk_Click()
 {
     const QString name = IdNom->text();
     FtxTriat = name;
-    OkStep step = okRule(ModeDlg, workingFolder_, LDirs->path(), name, LTps->currentText());
+    OkStep step = okRule(dialogMode(), workingFolder_, LDirs->path(), name, LTps->currentText());
     if (step.kind == OkStep::Kind::MoveTo) {
         if (LDirs->setPath(step.path))
             return;
-        step = recovery(ModeDlg, LDirs->path(), name, LTps->currentText());
+        step = recovery(dialogMode(), LDirs->path(), name, LTps->currentText());
     }
     switch (step.kind) {
     case OkStep::Kind::Stay:

@@ -31,20 +31,20 @@ public:
     void load(const platform::Services& services);
 
     // The controls, named as the program names them.
-    FolderList* LDirs;
-    FileList* LFtxs;
-    QPushButton* BtOk;
-    QComboBox* LDsks;
-    QLabel* EtNom;
-    QLineEdit* IdNom;
-    QLabel* EtTp;
-    QComboBox* LTps;
-    QPushButton* BtFuig;
-    QPushButton* BtRere;
-    QPushButton* BtAm;
-    QPushButton* BtNova;
-    QLineEdit* IdNova;
-    QPushButton* BtObr;
+    FolderList* LDirs = nullptr;
+    FileList* LFtxs = nullptr;
+    QPushButton* BtOk = nullptr;
+    QComboBox* LDsks = nullptr;
+    QLabel* EtNom = nullptr;
+    QLineEdit* IdNom = nullptr;
+    QLabel* EtTp = nullptr;
+    QComboBox* LTps = nullptr;
+    QPushButton* BtFuig = nullptr;
+    QPushButton* BtRere = nullptr;
+    QPushButton* BtAm = nullptr;
+    QPushButton* BtNova = nullptr;
+    QLineEdit* IdNova = nullptr;
+    QPushButton* BtObr = nullptr;
 
 public slots:
     // Cancel, the Cancel button and closing from the frame: empty result.

@@ -28,15 +28,15 @@ QString recoveryExtension(const QString& typeText)
     return typeText.mid(dot);
 }
 
-OkStep recovery(std::int16_t mode, const QString& folder, const QString& name, const QString& typeText)
+OkStep recovery(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText)
 {
-    if (mode == 1)
+    if (mode == platform::FileMode::Save)
         return {OkStep::Kind::Accept, joinPath(folder, name) + recoveryExtension(typeText), {}, {}};
     return {OkStep::Kind::Message, {}, QString::fromUtf16(dialogtext::PathNotFound), name};
 }
 
-OkStep okRule(std::int16_t mode, const QString& workingFolder, const QString& folder, const QString& name,
-              const QString& typeText)
+OkStep okRule(platform::FileMode mode, const QString& workingFolder, const QString& folder,
+              const QString& name, const QString& typeText)
 {
     if (name.isEmpty())
         return {};
@@ -51,7 +51,7 @@ OkStep okRule(std::int16_t mode, const QString& workingFolder, const QString& fo
             return {OkStep::Kind::MoveTo, named, {}, {}};
     }
     const QString path = joinPath(folder, name);
-    if (mode == 0) {
+    if (mode == platform::FileMode::Open) {
         switch (platform::searchFiles(path)) {
         case platform::SearchOutcome::Found:
             break;

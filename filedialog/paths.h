@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/filechooser.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <cstdint>
 
 namespace tarvi {
 
@@ -40,12 +40,12 @@ struct OkStep {
 // The OK rules: `workingFolder` is the program's working folder, `folder` the
 // folder shown, `name` the name box exactly as typed, `typeText` the text of
 // the type box.
-OkStep okRule(std::int16_t mode, const QString& workingFolder, const QString& folder, const QString& name,
-              const QString& typeText);
+OkStep okRule(platform::FileMode mode, const QString& workingFolder, const QString& folder,
+              const QString& name, const QString& typeText);
 
 // What OK does with a bare name that is neither a file nor a folder that can
 // be shown: Save mode accepts it in the folder shown with the type's
 // extension, Open mode says "Path not found".
-OkStep recovery(std::int16_t mode, const QString& folder, const QString& name, const QString& typeText);
+OkStep recovery(platform::FileMode mode, const QString& folder, const QString& name, const QString& typeText);
 
 } // namespace tarvi

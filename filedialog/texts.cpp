@@ -17,9 +17,6 @@ const std::array<DialogTexts, 3> TxtsDlg = {{
      "No se puede borrar el archivo:", "Borrar archivo", "No se ha podido iniciar el programa:"},
 }};
 
-const DialogTexts& dialogTexts(std::int16_t idioma)
-{
-    return TxtsDlg[idioma >= 0 && idioma <= 2 ? static_cast<std::size_t>(idioma) : 2];
-}
+const DialogTexts& dialogTexts(platform::Language language) { return TxtsDlg[platform::column(language)]; }
 
 } // namespace tarvi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/language.h"
+
 #include <QString>
 
 #include <array>
@@ -27,11 +29,10 @@ struct DialogTexts {
     const char* cannotStart;
 };
 
-// The columns are the languages of Idioma: 0 English, 1 Catalan, 2 Spanish.
+// One column for each Language.
 extern const std::array<DialogTexts, 3> TxtsDlg;
 
-// The texts for Idioma (Spanish for a value that is not a language).
-const DialogTexts& dialogTexts(std::int16_t idioma);
+const DialogTexts& dialogTexts(platform::Language language);
 
 // Texts that are the same in every language.
 namespace dialogtext {

@@ -7,6 +7,7 @@
 #include "filedialog/state.h"
 #include "filedialog/texts.h"
 #include "platform/language.h"
+#include "platform/qttext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,10 +18,10 @@
 
 namespace tarvi {
 
-QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder,
+QString TriaFtx(const platform::Services& services, platform::FileMode mode, QString& folder,
                 const QString& patterns)
 {
-    ModeDlg = mode;
+    ModeDlg = static_cast<std::int16_t>(mode);
     // One window for the whole run. It belongs to no other window, so that
     // closing the window that asked does not take it away; it goes when the
     // program quits, while the application still stands.
@@ -39,15 +40,16 @@ void PreparaDFtxs(DFtxs& window, const platform::Services& services, QString& fo
         folder = services.folder.path();
 
     window.load(services);
-    const DialogTexts& texts = dialogTexts(Idioma);
-    window.setWindowTitle(QString::fromUtf8(ModeDlg == 1 ? texts.titleSave : texts.titleOpen));
-    window.EtNom->setText(QString::fromUtf8(texts.name));
-    window.EtTp->setText(QString::fromUtf8(texts.type));
-    window.BtFuig->setText(QString::fromUtf8(texts.cancel));
-    window.BtRere->setToolTip(QString::fromUtf8(texts.backTip));
-    window.BtAm->setToolTip(QString::fromUtf8(texts.upTip));
-    window.BtObr->setToolTip(QString::fromUtf8(texts.openFolderTip));
-    window.BtNova->setToolTip(QString::fromUtf8(texts.newFolderTip));
+    const DialogTexts& texts = dialogTexts(platform::currentLanguage());
+    window.setWindowTitle(
+        platform::toQt(dialogMode() == platform::FileMode::Save ? texts.titleSave : texts.titleOpen));
+    window.EtNom->setText(platform::toQt(texts.name));
+    window.EtTp->setText(platform::toQt(texts.type));
+    window.BtFuig->setText(platform::toQt(texts.cancel));
+    window.BtRere->setToolTip(platform::toQt(texts.backTip));
+    window.BtAm->setToolTip(platform::toQt(texts.upTip));
+    window.BtObr->setToolTip(platform::toQt(texts.openFolderTip));
+    window.BtNova->setToolTip(platform::toQt(texts.newFolderTip));
 
     // A starting "folder" that names a file leaves the list on the working folder.
     window.LDirs->setPath(folder);

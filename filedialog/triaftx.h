@@ -1,10 +1,9 @@
 #pragma once
 
+#include "platform/filechooser.h"
 #include "platform/services.h"
 
 #include <QString>
-
-#include <cstdint>
 
 namespace tarvi {
 
@@ -12,13 +11,13 @@ class DFtxs;
 
 // Asks the user for a file in the program's own modal dialog and returns the
 // full path chosen, or empty text when the user cancelled.
-// mode: 0 Open (the file must exist), 1 Save (any name is accepted).
+// mode: Open (the file must exist) or Save (any name is accepted).
 // folder: where the dialog starts; when nothing of that name exists, the
 //   dialog starts in the working folder and `folder` is set to it.
 // patterns: "|"-separated file patterns for the type box ("*.txt|*.*"); the
 //   first one filters the file list from the start.
 // The texts are in the language of Idioma.
-QString TriaFtx(const platform::Services& services, std::int16_t mode, QString& folder,
+QString TriaFtx(const platform::Services& services, platform::FileMode mode, QString& folder,
                 const QString& patterns);
 
 // Loads the window, puts its texts into the current language, points it at

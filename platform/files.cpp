@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/patterns.h"
+#include "platform/qttext.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,6 +75,12 @@ FsResult notAFile(const struct stat& info)
     if (isFullDevice(info))
         return {FsError::NoSpace, {}};
     return {FsError::NotAFile, {}};
+}
+
+// Reading the full device would give zeros, not a file's content.
+FsResult notAFileToRead(const struct stat& info)
+{
+    return {S_ISDIR(info.st_mode) ? FsError::IsFolder : FsError::NotAFile, {}};
 }
 
 bool nobodyMayWrite(const struct stat& info) { return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
@@ -173,7 +180,7 @@ FsResult createWhole(const QByteArray& name, const QByteArray& bytes)
 
 } // namespace
 
-QString reasonText(const FsResult& result, std::int16_t language)
+QString reasonText(const FsResult& result, Language language)
 {
     using Phrases = std::array<const char*, 3>;
     static constexpr Phrases exists = {"it already exists", "ja existeix", "ya existe"};
@@ -188,9 +195,9 @@ QString reasonText(const FsResult& result, std::int16_t language)
     static constexpr Phrases isFolder = {"it is a folder", "és una carpeta", "es una carpeta"};
     static constexpr Phrases notAFile = {"it is not an ordinary file", "no és un fitxer ordinari",
                                          "no es un archivo ordinario"};
+    static constexpr Phrases tooLarge = {"it is too large", "és massa gran", "es demasiado grande"};
     static constexpr Phrases notAFolder = {"it is not a folder", "no és una carpeta", "no es una carpeta"};
-    const std::size_t column = language >= 0 && language <= 2 ? static_cast<std::size_t>(language) : 2;
-    auto text = [column](const Phrases& phrases) { return QString::fromUtf8(phrases[column]); };
+    auto text = [language](const Phrases& phrases) { return toQt(phrases[column(language)]); };
     switch (result.error) {
     case FsError::None:
         return {};
@@ -210,6 +217,8 @@ QString reasonText(const FsResult& result, std::int16_t language)
         return text(isFolder);
     case FsError::NotAFile:
         return text(notAFile);
+    case FsError::TooLarge:
+        return text(tooLarge);
     case FsError::NotAFolder:
         return text(notAFolder);
     case FsError::Other:
@@ -318,30 +327,41 @@ FsResult makeWritableFolder(const QString& path)
     return {};
 }
 
-std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes)
+FsResult readOwnFile(const QString& path, QByteArray& bytes, qint64 maxBytes)
 {
+    bytes.clear();
     const QByteArray name = systemName(path);
-    const int fd = notToOpen(name) ? -1 : ::open(name.constData(), O_RDONLY | kNoWait);
+    if (const std::optional<struct stat> other = notToOpen(name))
+        return notAFileToRead(*other);
+    const int fd = ::open(name.constData(), O_RDONLY | kNoWait);
     if (fd < 0)
-        return std::nullopt;
+        return errno == ENXIO || errno == ENODEV ? FsResult{FsError::NotAFile, {}} : fromErrno(errno);
     struct stat info {};
-    std::optional<QByteArray> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes)
-        bytes.emplace();
+    FsResult result;
+    if (::fstat(fd, &info) != 0)
+        result = fromErrno(errno);
+    else if (!S_ISREG(info.st_mode))
+        result = notAFileToRead(info);
+    else if (info.st_size > maxBytes)
+        result = {FsError::TooLarge, {}};
     std::array<char, 16384> chunk{};
-    while (bytes) {
+    while (result.ok()) {
         const ssize_t step = ::read(fd, chunk.data(), chunk.size());
         if (step == 0)
             break;
         if (step < 0 && errno == EINTR)
             continue;
-        if (step < 0 || bytes->size() + step > maxBytes)
-            bytes.reset(); // unreadable, or grown past the limit while being read
+        if (step < 0)
+            result = fromErrno(errno);
+        else if (bytes.size() + step > maxBytes)
+            result = {FsError::TooLarge, {}}; // grown past the limit while being read
         else
-            bytes->append(chunk.data(), step);
+            bytes.append(chunk.data(), step);
     }
     ::close(fd);
-    return bytes;
+    if (!result.ok())
+        bytes.clear();
+    return result;
 }
 
 FsResult appendToFile(const QString& path, const QByteArray& bytes)

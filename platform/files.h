@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/language.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,7 @@ enum class FsError {
     NoSpace,
     IsFolder,
     NotAFile,
+    TooLarge, // larger than a file of its kind can be
     NotAFolder,
     Other
 };
@@ -32,9 +35,9 @@ struct FsResult {
     bool ok() const { return error == FsError::None; }
 };
 
-// The reason of a failure as a short phrase in a language (0 English,
-// 1 Catalan, 2 Spanish), e.g. "permiso denegado".
-QString reasonText(const FsResult& result, std::int16_t language);
+// The reason of a failure as a short phrase in a language, e.g. "permiso
+// denegado".
+QString reasonText(const FsResult& result, Language language);
 
 // Hidden files and folders are those whose names begin with ".".
 bool isHiddenName(const QString& name);
@@ -83,9 +86,10 @@ FsResult makeWritableFolder(const QString& path);
 // (Tools.rel, Lng.txt, temp.bat); anything larger is not one of them.
 inline constexpr qint64 kLargestOwnFile = qint64(1) << 20;
 
-// The whole content of an ordinary file of at most `maxBytes` bytes. Nothing
-// when it cannot be read, is not an ordinary file, or is (or grows) larger.
-std::optional<QByteArray> readOwnFile(const QString& path, qint64 maxBytes = kLargestOwnFile);
+// Reads the whole content of an ordinary file of at most `maxBytes` bytes
+// into `bytes`. A file that is (or grows while being read) larger is refused
+// with FsError::TooLarge; on any failure `bytes` is left empty.
+FsResult readOwnFile(const QString& path, QByteArray& bytes, qint64 maxBytes = kLargestOwnFile);
 
 // Appends bytes at the end of a file, creating it when it does not exist.
 // A file that nobody may write is refused, as the read-only attribute does on

@@ -1,7 +1,9 @@
 #include "platform/systemstart.h"
 
+#include "engine/plaintext.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/qttext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,11 +20,16 @@ struct FirstWord {
     qsizetype restAt;
 };
 
+// Where the first character that is no blank stands, from `at` on.
+qsizetype afterBlanks(const QString& line, qsizetype at)
+{
+    return line.size() -
+           static_cast<qsizetype>(trimLeadingBlanks(viewOf(line).substr(std::size_t(at))).size());
+}
+
 FirstWord firstWord(const QString& line)
 {
-    qsizetype at = 0;
-    while (at < line.size() && line[at] == u' ')
-        ++at;
+    qsizetype at = afterBlanks(line, 0);
     QString word;
     bool quoted = false;
     for (; at < line.size() && (quoted || line[at] != u' '); ++at) {
@@ -104,14 +111,10 @@ std::optional<Command> commandNamed(const QString& name, const QString& workingF
 // groups what follows it.
 std::optional<Command> findCommand(const QString& line, const QString& workingFolder, bool launchFiles)
 {
-    qsizetype start = 0;
-    while (start < line.size() && line[start] == u' ')
-        ++start;
+    const qsizetype start = afterBlanks(line, 0);
     qsizetype end = start;
     while (end < line.size()) {
-        qsizetype wordStart = end;
-        while (wordStart < line.size() && line[wordStart] == u' ')
-            ++wordStart;
+        const qsizetype wordStart = afterBlanks(line, end);
         qsizetype wordEnd = wordStart;
         while (wordEnd < line.size() && line[wordEnd] != u' ')
             ++wordEnd;
@@ -138,11 +141,11 @@ std::optional<Command> findCommand(const QString& line, const QString& workingFo
 // The one line of a launch file, as the system code page (the locale's) holds it.
 std::optional<QString> batchLine(const QString& path)
 {
-    const std::optional<QByteArray> bytes = readOwnFile(path);
-    if (!bytes)
+    QByteArray bytes;
+    if (!readOwnFile(path, bytes).ok())
         return std::nullopt;
-    const qsizetype end = bytes->indexOf('\n');
-    QByteArray line = end < 0 ? *bytes : bytes->first(end);
+    const qsizetype end = bytes.indexOf('\n');
+    QByteArray line = end < 0 ? bytes : bytes.first(end);
     while (line.endsWith('\r'))
         line.chop(1);
     return fromCodePage(line);

@@ -68,7 +68,7 @@ WorkFolder openWorkFolder(const QString& programFolder, MessageService& messages
                       QStringLiteral("No se puede trabajar en la carpeta\r\n%1\r\nMotivo: %2\r\n"
                                      "Los casos y las utilidades no se podrán guardar allí. "
                                      "La variable de entorno TARVI_HOME puede indicar otra carpeta.")
-                          .arg(failed, reasonText(made, 2)),
+                          .arg(failed, reasonText(made, Language::Spanish)),
                       MessageIcon::Exclamation, MessageButtons::Ok);
     return folder;
 }

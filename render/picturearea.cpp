@@ -1,6 +1,6 @@
 #include "render/picturearea.h"
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -54,13 +54,13 @@ void PictureArea::setFontSize(float size) { size_ = size; }
 float PictureArea::scaleWidth() const { return static_cast<float>(width() * kPointsPerPixel); }
 float PictureArea::scaleHeight() const { return static_cast<float>(height() * kPointsPerPixel); }
 
-float PictureArea::heightTwips() const { return static_cast<float>(twipsOf(height())); }
+float PictureArea::heightTwips() const { return static_cast<float>(platform::twipsOf(height())); }
 
 // A height between two whole pixels takes the larger one, so that every
 // increase, however small, makes the area taller.
 void PictureArea::setHeightTwips(float twips)
 {
-    resize(width(), static_cast<int>(std::ceil(twips / double(kTwipsPerPixel) - 1e-6)));
+    resize(width(), static_cast<int>(std::ceil(twips / double(platform::kTwipsPerPixel) - 1e-6)));
 }
 
 void PictureArea::clear()

@@ -1,6 +1,6 @@
 #include "tools/editorcore.h"
 
-#include "tools/textlines.h"
+#include "platform/textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,21 +18,21 @@ LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder
             return choice;
         }
         // An empty or unreadable file gives the empty code, which picks English.
-        const std::optional<QStringList> lines = ReadTextLines(selector);
-        if (lines && !lines->isEmpty())
-            code = lines->front().section(QLatin1Char(','), 0, 0);
+        QStringList lines;
+        if (platform::readTextLines(selector, lines).ok() && !lines.isEmpty())
+            code = lines.front().section(QLatin1Char(','), 0, 0);
     }
     const QString lower = code.toLower();
     if (lower == QLatin1String("cat"))
-        choice.idioma = 1;
+        choice.idioma = platform::Language::Catalan;
     else if (lower == QLatin1String("esp"))
-        choice.idioma = 2;
+        choice.idioma = platform::Language::Spanish;
     else
-        choice.idioma = 0;
+        choice.idioma = platform::Language::English;
     return choice;
 }
 
-const EditorTexts& TextsFor(std::int16_t idioma)
+const EditorTexts& TextsFor(platform::Language language)
 {
     static const std::array<EditorTexts, 3> texts = {{
         {QStringLiteral("Tools edition"),
@@ -66,7 +66,7 @@ const EditorTexts& TextsFor(std::int16_t idioma)
          QStringLiteral("Una utilidad necesita un título."),
          QStringLiteral("No se ha podido guardar Tools.rel; la lista guardada no ha cambiado.")},
     }};
-    return texts[idioma >= 0 && idioma < 3 ? idioma : 0];
+    return texts[platform::column(language)];
 }
 
 QString EraseQuestion(const EditorTexts& texts, const QString& title)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/language.h"
 #include "tools/utools.h"
 
 #include <QString>
@@ -14,7 +15,7 @@ namespace tarvi {
 struct LanguageChoice {
     // The language given from outside; nothing when neither the command line
     // nor Lng.txt gave one, and the program-wide language is kept.
-    std::optional<std::int16_t> idioma;
+    std::optional<platform::Language> idioma;
     // True only when no language came from outside: then "Ok" refreshes the
     // main window's tools menu.
     bool refrescaMenu = false;
@@ -38,8 +39,7 @@ struct EditorTexts {
     QString saveFailed;
 };
 
-// The texts of Idioma 0 English, 1 Catalan, 2 Spanish.
-const EditorTexts& TextsFor(std::int16_t idioma);
+const EditorTexts& TextsFor(platform::Language language);
 
 // The question asked before a tool is deleted: "¿Eliminar NOTEPAD ?".
 QString EraseQuestion(const EditorTexts& texts, const QString& title);

@@ -2,7 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/language.h"
-#include "platform/look.h"
+#include "platform/widgets/look.h"
 #include "tools/editorcore.h"
 #include "tools/menuentries.h"
 
@@ -123,9 +123,9 @@ void FTools::Form_Load()
     const LanguageChoice choice = TriaIdioma(setup_.commandLine, setup_.services.folder);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
-        Idioma = *choice.idioma;
+        platform::setCurrentLanguage(*choice.idioma);
 
-    const EditorTexts& texts = TextsFor(Idioma);
+    const EditorTexts& texts = TextsFor(platform::currentLanguage());
     setWindowTitle(texts.window);
     EtTools->setText(texts.tools);
     Ped->setTitle(texts.tool);
@@ -195,10 +195,10 @@ void FTools::OkEd_Click()
         LlistaTools();
         break;
     case AcceptOutcome::ListFull:
-        showRefusal(TextsFor(Idioma).listFull);
+        showRefusal(TextsFor(platform::currentLanguage()).listFull);
         break;
     case AcceptOutcome::EmptyTitle:
-        showRefusal(TextsFor(Idioma).emptyTitle);
+        showRefusal(TextsFor(platform::currentLanguage()).emptyTitle);
         Ed[0]->setFocus();
         break;
     }
@@ -208,7 +208,7 @@ void FTools::BtBrr_Click()
 {
     if (ToolActual == 0)
         return;
-    const EditorTexts& texts = TextsFor(Idioma);
+    const EditorTexts& texts = TextsFor(platform::currentLanguage());
     const platform::MessageAnswer answer =
         setup_.services.messages.show(texts.confirmTitle, EraseQuestion(texts, Tools[ToolActual].Title),
                                       platform::MessageIcon::None, platform::MessageButtons::YesNo);
@@ -221,7 +221,8 @@ void FTools::BtBrr_Click()
 void FTools::BtCerc_Click()
 {
     QString folder = QDir::toNativeSeparators(QDir::rootPath());
-    const QString path = setup_.chooser(setup_.services, 0, folder, QStringLiteral("*.exe|*.*"));
+    const QString path =
+        setup_.chooser(setup_.services, platform::FileMode::Open, folder, QStringLiteral("*.exe|*.*"));
     if (!path.isEmpty()) {
         const PathParts parts = SplitPath(QDir::toNativeSeparators(path));
         Ed[1]->setText(parts.file);
@@ -241,8 +242,8 @@ void FTools::BtOk_Click()
 {
     const platform::FsResult saved = DesaTools(setup_.services.folder);
     if (!saved.ok()) {
-        showRefusal(TextsFor(Idioma).saveFailed + QStringLiteral("\r\n") +
-                    platform::reasonText(saved, Idioma));
+        showRefusal(TextsFor(platform::currentLanguage()).saveFailed + QStringLiteral("\r\n") +
+                    platform::reasonText(saved, platform::currentLanguage()));
         return;
     }
     if (RefrescaMenu)

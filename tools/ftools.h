@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filechooser.h"
 #include "platform/services.h"
 #include "tools/menuentries.h"
 
@@ -8,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -18,15 +18,10 @@ class QPushButton;
 
 namespace tarvi {
 
-// The file chooser the browse button calls: the services, the mode (0 open,
-// 1 save), the starting folder (updated to where the user ended) and the
-// "|"-separated patterns; returns the chosen path, or empty text on cancel.
-using FileChooser = std::function<QString(const platform::Services&, std::int16_t, QString&, const QString&)>;
-
 // What the editor needs from the program around it.
 struct EditorSetup {
     platform::Services services;
-    FileChooser chooser;
+    platform::FileChooser chooser; // what the browse button calls
     // The program's command-line arguments joined by blanks.
     QString commandLine;
 };
@@ -58,17 +53,17 @@ private:
     void Ed_Enter(int index);
     void showRefusal(const QString& text);
 
-    QLabel* EtTools;
-    QListWidget* Lst;
-    QGroupBox* Ped;
-    std::array<QLineEdit*, 4> Ed;
-    std::array<QLabel*, 4> Et;
-    QPushButton* BtCerc;
-    QPushButton* OkEd;
-    QPushButton* BtNou;
-    QPushButton* BtBrr;
-    QPushButton* BtOk;
-    QPushButton* BtEsc;
+    QLabel* EtTools = nullptr;
+    QListWidget* Lst = nullptr;
+    QGroupBox* Ped = nullptr;
+    std::array<QLineEdit*, 4> Ed{};
+    std::array<QLabel*, 4> Et{};
+    QPushButton* BtCerc = nullptr;
+    QPushButton* OkEd = nullptr;
+    QPushButton* BtNou = nullptr;
+    QPushButton* BtBrr = nullptr;
+    QPushButton* BtOk = nullptr;
+    QPushButton* BtEsc = nullptr;
 
     EditorSetup setup_;
     bool Carregat = false;

@@ -1,6 +1,8 @@
 #include "tools/utools.h"
 
-#include "tools/textlines.h"
+#include "engine/plaintext.h"
+#include "platform/qttext.h"
+#include "platform/textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,14 +17,14 @@ std::int16_t ToolActual = 0;
 bool LlegeixTools(const platform::WorkFolder& folder)
 {
     NumTools = 0;
-    const std::optional<QStringList> lines = ReadTextLines(folder.file(QString::fromLatin1(kToolsFile)));
-    if (!lines)
+    QStringList lines;
+    if (!platform::readTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines).ok())
         return false;
 
     ToolEntry& buffer = Tools[0];
     qsizetype next = 0;
-    const auto field = [&]() { return next < lines->size() ? lines->at(next++) : QString(); };
-    while (next < lines->size()) {
+    const auto field = [&]() { return next < lines.size() ? lines.at(next++) : QString(); };
+    while (next < lines.size()) {
         buffer.Title = field();
         if (buffer.Title.isEmpty())
             break;
@@ -49,7 +51,7 @@ platform::FsResult DesaTools(const platform::WorkFolder& folder)
         lines << tool.Title << tool.File << tool.WorkDir << tool.Params;
     }
     lines << QString();
-    return WriteTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines);
+    return platform::writeTextLines(folder.file(QString::fromLatin1(kToolsFile)), lines);
 }
 
 void OmpleMenuTools(ToolMenu& window, const platform::Services& services)
@@ -68,18 +70,6 @@ void OmpleMenuTools(ToolMenu& window, const platform::Services& services)
 
 namespace {
 
-// Only blanks are trimmed; tabs and other white space belong to the text.
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == QLatin1Char(' '))
-        ++first;
-    while (end > first && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.sliced(first, end - first);
-}
-
 void reportFailure(const platform::Services& services, const ToolEntry& tool, const QString& what)
 {
     services.messages.show(
@@ -92,7 +82,8 @@ void reportFailure(const platform::Services& services, const ToolEntry& tool, co
 
 QString LiniaOrdres(const ToolEntry& tool)
 {
-    QString line = trimBlanks(tool.File + QLatin1Char(' ') + tool.Params);
+    const QString fileAndParams = tool.File + QLatin1Char(' ') + tool.Params;
+    QString line = platform::toQt(trimBlanks(platform::viewOf(fileAndParams)));
     if (!tool.WorkDir.isEmpty())
         line = tool.WorkDir + QDir::separator() + line;
     return line;
@@ -116,11 +107,12 @@ void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
 
     // Written in the working folder, where the starter looks for it.
     const QString launchFile = QString::fromLatin1(kLaunchFile);
-    const platform::FsResult written = WriteTextLines(services.folder.file(launchFile), {line});
+    const platform::FsResult written = platform::writeTextLines(services.folder.file(launchFile), {line});
     if (!written.ok()) {
         reportFailure(services, tool,
                       QStringLiteral("no se ha podido escribir %1 en la carpeta %2 (%3).")
-                          .arg(launchFile, services.folder.path(), platform::reasonText(written, 2)));
+                          .arg(launchFile, services.folder.path(),
+                               platform::reasonText(written, platform::Language::Spanish)));
         return;
     }
     if (!services.starter.start(launchFile, platform::WindowStyle::MinimizedFocus))

@@ -152,7 +152,7 @@ std::string Conjs(std::string_view letters, std::int16_t n)
     return subsets(letters, static_cast<std::size_t>(n));
 }
 
-Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators)
+Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators)
 {
     Multiplicitats record;
     Listing listing;
@@ -170,9 +170,8 @@ Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const platform::
     }
 
     // The evaluation accepted these texts, so they read as whole numbers >= 0.
-    const std::size_t m = static_cast<std::size_t>(*platform::parseWhole16(inputs.m, separators));
-    const std::size_t n =
-        hasN(kind) ? static_cast<std::size_t>(*platform::parseWhole16(inputs.n, separators)) : 0;
+    const std::size_t m = static_cast<std::size_t>(*parseWhole16(inputs.m, separators));
+    const std::size_t n = hasN(kind) ? static_cast<std::size_t>(*parseWhole16(inputs.n, separators)) : 0;
     if (kind != FormulaKind::PR && m > Alfabet.size()) {
         listing.status = Listing::Status::TooManyLetters;
         return listing;

@@ -15,16 +15,16 @@ struct Rejected {};
 
 // Negative parameters would give plainly wrong counts (P of -3 would be 1), so
 // every input must be a whole number of at least `minimum`.
-std::int16_t readWhole(const std::string& text, const platform::Separators& separators, int minimum = 0)
+std::int16_t readWhole(const std::string& text, const Separators& separators, int minimum = 0)
 {
-    const std::optional<std::int16_t> value = platform::parseWhole16(text, separators);
+    const std::optional<std::int16_t> value = parseWhole16(text, separators);
     if (!value || *value < minimum)
         throw Rejected{};
     return *value;
 }
 
-double permutationsWithRepetition(std::int16_t m, const PanelInputs& inputs,
-                                  const platform::Separators& separators, Multiplicitats& record)
+double permutationsWithRepetition(std::int16_t m, const PanelInputs& inputs, const Separators& separators,
+                                  Multiplicitats& record)
 {
     record.k = checked16(static_cast<long long>(inputs.multiplicities.size()));
     std::int16_t sum = 0;
@@ -38,7 +38,7 @@ double permutationsWithRepetition(std::int16_t m, const PanelInputs& inputs,
     return PermRep(m, record);
 }
 
-double count(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators,
+double count(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
              Multiplicitats& record)
 {
     const std::int16_t m = readWhole(inputs.m, separators);
@@ -82,7 +82,7 @@ std::string ErrorMessage(FormulaKind kind)
     }
 }
 
-Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators,
+Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
                    Multiplicitats& record)
 {
     try {

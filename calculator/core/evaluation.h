@@ -2,7 +2,7 @@
 
 #include "calculator/core/formulakind.h"
 #include "engine/counting.h"
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 
 #include <string>
 #include <string_view>
@@ -29,7 +29,7 @@ struct PanelInputs {
 // Evaluates a panel: checks the inputs, counts, and writes the count as a
 // 32-bit integer text. A PR evaluation overwrites `record` with what it read,
 // up to the point where it failed.
-Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators,
+Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
                    Multiplicitats& record);
 
 // The title and message of a panel's error box.

@@ -30,11 +30,10 @@ struct Parameters {
     std::vector<int> multiplicities;
 };
 
-std::optional<Parameters> read(FormulaKind kind, const PanelInputs& inputs,
-                               const platform::Separators& separators)
+std::optional<Parameters> read(FormulaKind kind, const PanelInputs& inputs, const Separators& separators)
 {
     const auto whole = [&](const std::string& text) -> std::optional<int> {
-        const std::optional<std::int16_t> value = platform::parseWhole16(text, separators);
+        const std::optional<std::int16_t> value = parseWhole16(text, separators);
         if (!value || *value < 0)
             return std::nullopt;
         return *value;
@@ -217,7 +216,7 @@ std::string working(FormulaKind kind, const Parameters& p, const std::string& co
 
 } // namespace
 
-std::string explain(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators,
+std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
                     const Evaluation& outcome)
 {
     if (!outcome.ok)

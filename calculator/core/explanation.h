@@ -22,7 +22,7 @@ namespace tarvi {
 // before it is left out: V(7,1) = 7.
 // A failed evaluation has nothing to explain, and inputs that the panel does
 // not accept cannot be worked out: the text is then empty.
-std::string explain(FormulaKind kind, const PanelInputs& inputs, const platform::Separators& separators,
+std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
                     const Evaluation& outcome);
 
 } // namespace tarvi

@@ -45,7 +45,7 @@ void MultiplicityList::answerDeletion(bool remove)
     picked_ = -1;
 }
 
-std::string MultiplicityList::summary(const platform::Separators& separators) const
+std::string MultiplicityList::summary(const Separators& separators) const
 {
     std::string text;
     std::int16_t sum = 0;
@@ -54,7 +54,7 @@ std::string MultiplicityList::summary(const platform::Separators& separators) co
         if (i > 0)
             text += ',';
         text += entries_[i];
-        const std::optional<std::int16_t> value = platform::parseWhole16(entries_[i], separators);
+        const std::optional<std::int16_t> value = parseWhole16(entries_[i], separators);
         if (!value || sum + *value < INT16_MIN || sum + *value > INT16_MAX)
             sumKnown = false;
         else if (sumKnown)

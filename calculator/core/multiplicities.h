@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,7 +42,7 @@ public:
     // The summary shown beside the list: the entries joined by commas, "=" and
     // their sum ("2,3,1=6"; "=0" when empty). When an entry is not a whole
     // number or the sum leaves the 16-bit range the sum is shown as "?".
-    std::string summary(const platform::Separators& separators) const;
+    std::string summary(const Separators& separators) const;
 
 private:
     std::vector<std::string> entries_;

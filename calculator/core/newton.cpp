@@ -6,9 +6,9 @@
 
 namespace tarvi {
 
-std::optional<std::int16_t> readExponent(std::string_view text, const platform::Separators& separators)
+std::optional<std::int16_t> readExponent(std::string_view text, const Separators& separators)
 {
-    const std::optional<std::int16_t> n = platform::parseWhole16(text, separators);
+    const std::optional<std::int16_t> n = parseWhole16(text, separators);
     if (!n || *n < 1)
         return std::nullopt;
     return n;

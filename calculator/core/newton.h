@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,7 +16,7 @@ inline constexpr std::string_view kNewtonMessage = "n ha de ser un entero positi
 
 // The exponent as typed: a whole number from 1 to 32767 (a fraction goes to the
 // nearest integer, halves to even), or nothing.
-std::optional<std::int16_t> readExponent(std::string_view text, const platform::Separators& separators);
+std::optional<std::int16_t> readExponent(std::string_view text, const Separators& separators);
 
 // (a+b)^n written out: the coefficients C(n,0) ... C(n,n) as general number
 // texts of their exact values (whole, exact up to 15 digits, then rounded to

@@ -6,9 +6,9 @@
 #include "filedialog/folderlist.h"
 #include "platform/translations.h"
 #include "platform/workfolder.h"
-#include "tests/support/controls.h"
-#include "tests/support/fakes.h"
-#include "tests/support/writefile.h"
+#include "testkit/controls.h"
+#include "testkit/fakes.h"
+#include "testkit/writefile.h"
 
 #include <QAction>
 #include <QApplication>

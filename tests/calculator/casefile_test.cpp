@@ -1,6 +1,6 @@
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 
-#include "tests/support/workdir.h"
+#include "testkit/workdir.h"
 
 #include <QFile>
 

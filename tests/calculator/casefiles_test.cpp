@@ -1,6 +1,6 @@
 #include "filedialog/dftxs.h"
 #include "filedialog/folderlist.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QDir>
 #include <QFile>

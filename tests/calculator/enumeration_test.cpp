@@ -8,7 +8,7 @@
 
 using namespace tarvi;
 
-const platform::Separators kC{".", ","};
+const Separators kC{".", ","};
 
 static Listing list(FormulaKind kind, std::string m, std::string n = {},
                     std::vector<std::string> multiplicities = {})

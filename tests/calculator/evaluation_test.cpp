@@ -17,6 +17,19 @@ static std::string shown(FormulaKind kind, const PanelInputs& inputs)
 
 static std::string error(FormulaKind kind) { return ErrorTitle(kind) + " | " + ErrorMessage(kind); }
 
+// A case as a failure names it: "V 4 5", "PR 3 [2][x]".
+static std::string named(FormulaKind kind, const PanelInputs& inputs)
+{
+    std::string name = std::string(NomsFormula[static_cast<std::size_t>(index(kind))]) + " " + inputs.m;
+    if (hasN(kind))
+        name += " " + inputs.n;
+    else if (kind == PR)
+        name += " ";
+    for (const std::string& part : inputs.multiplicities)
+        name += "[" + part + "]";
+    return name;
+}
+
 // Exact counts, held at kPast once above the 32-bit limit (they only grow from
 // there), so that every product fits in 64 bits.
 using Count = unsigned long long;
@@ -40,7 +53,8 @@ static std::string expected(FormulaKind kind, Count count)
 // starts, up to four parts adding up to at most 20.
 static void checkCompositions(std::vector<std::string>& parts, int total, Count count)
 {
-    EXPECT_EQ(shown(PR, {std::to_string(total), {}, parts}), expected(PR, count));
+    const PanelInputs inputs{std::to_string(total), {}, parts};
+    EXPECT_EQ(shown(PR, inputs), expected(PR, count)) << named(PR, inputs);
     for (int part = 1; total + part <= 20 && parts.size() < 4; ++part) {
         parts.push_back(std::to_string(part));
         checkCompositions(parts, total + part, times(count, binomial(total + part, part)));
@@ -74,8 +88,10 @@ TEST(Evaluation, ErrorBoxesAndTheLimitsOfThe32BitCount)
              {V, {"40000", "1", {}}},
              {PR, {"3", {}, {"2", "x"}}},
              {PR, {"3", {}, {"3", "0"}}},
-             {PR, {"10", {}, std::vector<std::string>(10, "1")}}})
-        EXPECT_EQ(shown(kind, inputs), error(kind)) << inputs.m << "," << inputs.n;
+             {PR, {"10", {}, std::vector<std::string>(10, "1")}}}) {
+        SCOPED_TRACE(named(kind, inputs));
+        EXPECT_EQ(shown(kind, inputs), error(kind));
+    }
 }
 
 // Every count the panels show agrees with exact integer arithmetic.

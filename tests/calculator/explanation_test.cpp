@@ -14,7 +14,7 @@ using enum FormulaKind;
 static std::string explained(FormulaKind kind, const PanelInputs& inputs)
 {
     Multiplicitats record;
-    const platform::Separators separators{".", ","};
+    const Separators separators{".", ","};
     return explain(kind, inputs, separators, Calcula(kind, inputs, separators, record));
 }
 
@@ -295,7 +295,7 @@ void checkWorking(FormulaKind kind, const PanelInputs& inputs)
         named += (i == 0 ? "; " : ",") + inputs.multiplicities[i];
     named += ")";
     Multiplicitats record;
-    const platform::Separators separators{".", ","};
+    const Separators separators{".", ","};
     const Evaluation outcome = Calcula(kind, inputs, separators, record);
     const std::string line = explain(kind, inputs, separators, outcome);
     if (!outcome.ok) {

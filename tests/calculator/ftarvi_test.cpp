@@ -1,9 +1,9 @@
 #include "calculator/core/evaluation.h"
 #include "calculator/core/randomcase.h"
 #include "engine/random.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "render/picturearea.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -203,7 +203,7 @@ TEST_F(MainWindow, SetListShowsCountsUpToFiftyUntilItIsDoubleClicked)
         IdN(4)->setText(n);
         okD(4)->click();
         QTest::mouseDClick(IdRes(4), Qt::LeftButton);
-        return window.centralWidget()->width() == px(10300) ? IdConjs()->toPlainText() : "-";
+        return window.centralWidget()->width() == platform::px(10300) ? IdConjs()->toPlainText() : "-";
     };
     QTest::mouseDClick(IdRes(0), Qt::LeftButton); // nothing evaluated yet
     EXPECT_EQ(listed("51", "1"), "-");

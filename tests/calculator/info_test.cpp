@@ -1,5 +1,5 @@
 #include "about/fquant.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 #include <QTimer>
 

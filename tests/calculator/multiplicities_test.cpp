@@ -4,10 +4,9 @@
 
 using namespace tarvi;
 
-const platform::Separators kC{".", ","};
+const Separators kC{".", ","};
 
-static std::string summary(const std::vector<std::string>& entries,
-                           const platform::Separators& separators = kC)
+static std::string summary(const std::vector<std::string>& entries, const Separators& separators = kC)
 {
     MultiplicityList list;
     list.assign(entries);

@@ -1,6 +1,6 @@
 #include "calculator/core/newton.h"
 #include "render/picturearea.h"
-#include "tests/support/mainwindow.h"
+#include "tests/calculator/mainwindow.h"
 
 using namespace tarvi;
 

@@ -2,7 +2,7 @@
 
 #include "cli/batch.h"
 #include "cli/dispatch.h"
-#include "cli/lines.h"
+#include "engine/plaintext.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-using tarvi::cli::splitLines;
+using tarvi::splitLines;
 
 // Words a user might type: kinds and command words in any case, numbers in
 // and out of range, and words that are no number at all.
@@ -111,10 +111,10 @@ TEST(Batch, EachLineAnswersAsTheSingleCallWithTheSameWords)
     std::string error;
     bool allAnswered = true;
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + tarvi::cli::joinLines(calls[i], " "));
+        SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + tarvi::joinLines(calls[i], " "));
         const Output alone = single(calls[i]);
         if (alone.status == 0) {
-            EXPECT_EQ(out[i], tarvi::cli::joinLines(splitLines(withoutLastNewline(alone.out)), " | "));
+            EXPECT_EQ(out[i], tarvi::joinLines(splitLines(withoutLastNewline(alone.out)), " | "));
             continue;
         }
         allAnswered = false;

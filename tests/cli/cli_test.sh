@@ -30,6 +30,9 @@ for bad in 0 abc 32768 171; do
   check "newton '$bad' stdout" "" "$("$calc" newton "$bad" 2>/dev/null)"
 done
 
+# Numbers as the C locale writes them: "," groups digits, "." starts the fraction.
+check "the C locale's marks" "90 6" "$("$calc" V 1,0 2) $("$calc" P 3.4)"
+
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 
 check "list C 4 2" $'[abcd]\n 1) ab\n 2) ac\n 3) ad\n 4) bc\n 5) bd\n 6) cd' "$("$calc" list C 4 2)"

@@ -1,6 +1,7 @@
 #include "engine/counting.h"
 #include "engine/exactwhole.h"
 #include "engine/numtext.h"
+#include "engine/plaintext.h"
 #include "engine/random.h"
 
 #include <array>
@@ -112,4 +113,16 @@ TEST(ExactWhole, StaysExactBeyondSixtyFourBits)
     for (std::uint32_t k = 0; k < 85; ++k)
         (row *= 170 - k).divideExactly(k + 1);
     EXPECT_EQ(row.digits(), "91448418451315549893681152591738975450186892788720");
+}
+
+// Blanks are spaces only, in UTF-8 and UTF-16 alike; only a CR right before
+// an LF is a line end's.
+TEST(PlainText, BlanksAndLineEnds)
+{
+    EXPECT_EQ(trimBlanks(std::string_view("  a b\t ")), "a b\t");
+    EXPECT_EQ(trimBlanks(std::string_view("   ")), "");
+    EXPECT_EQ(trimLeadingBlanks(std::string_view(" 3 ")), "3 ");
+    EXPECT_EQ(trimBlanks(std::u16string_view(u" ñ ")), u"ñ");
+    EXPECT_EQ(withLineFeeds("a\r\nb\r\r\nc\rd\r"), "a\nb\r\nc\rd\r");
+    EXPECT_EQ(splitLines("x\r\ny\n"), (std::vector<std::string>{"x", "y", ""}));
 }

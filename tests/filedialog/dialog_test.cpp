@@ -5,8 +5,8 @@
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
 
-#include "tests/support/fakes.h"
-#include "tests/support/workdir.h"
+#include "testkit/fakes.h"
+#include "testkit/workdir.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -57,7 +57,7 @@ protected:
 
     void SetUp() override
     {
-        Idioma = 2;
+        platform::Idioma = 2;
         QDir::setCurrent(elsewhere.path());
         QDir(work.path()).mkpath("Data/Sub");
         for (const char* name :
@@ -68,7 +68,7 @@ protected:
     // Runs one dialog on Data; the script drives the open window through its
     // widgets and must end it.
     template <class Script>
-    QString run(std::int16_t mode, const QString& patterns, const Script& script, QString folder = {})
+    QString run(platform::FileMode mode, const QString& patterns, const Script& script, QString folder = {})
     {
         QTimer::singleShot(0, [&script] {
             auto* window = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
@@ -96,18 +96,21 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
         "Abrir|Guardar|Nombre|Tipo|Cancelar|A la anterior carpeta visitada|Subir un nivel|Abrir carpeta|"
         "Crear nueva carpeta|Nueva carpeta",
     };
-    for (Idioma = 0; Idioma < 3; ++Idioma)
-        for (std::int16_t mode : {0, 1})
+    for (platform::Idioma = 0; platform::Idioma < 3; ++platform::Idioma)
+        for (platform::FileMode mode : {platform::FileMode::Open, platform::FileMode::Save}) {
+            SCOPED_TRACE("language " + std::to_string(platform::Idioma) +
+                         (mode == platform::FileMode::Save ? ", Save" : ", Open"));
             run(mode, "*.txt", [&](DFtxs& w) {
                 w.BtNova->click();
-                QStringList expected = QString::fromUtf8(rows[Idioma]).split(u'|');
-                expected.removeAt(1 - mode);
+                QStringList expected = QString::fromUtf8(rows[platform::Idioma]).split(u'|');
+                expected.removeAt(mode == platform::FileMode::Save ? 0 : 1);
                 EXPECT_EQ(QStringList({w.windowTitle(), w.EtNom->text(), w.EtTp->text(), w.BtFuig->text(),
                                        w.BtRere->toolTip(), w.BtAm->toolTip(), w.BtObr->toolTip(),
                                        w.BtNova->toolTip(), w.IdNova->text(), w.BtOk->text()}),
                           expected << "Ok");
                 w.reject();
             });
+        }
 }
 
 // Save takes a name with a dot as it is and gives a bare name the type's
@@ -117,7 +120,7 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 TEST_F(Dialog, SaveModeOkRulesAndCancel)
 {
     auto save = [&](const QString& kind, const QString& name) {
-        return run(1, "*.txt|*.*",
+        return run(platform::FileMode::Save, "*.txt|*.*",
                    [&](DFtxs& w) { w.LTps->setEditText(kind), type(w.IdNom, name, Qt::Key_Return); });
     };
     EXPECT_EQ(save("*.txt", "report.doc"), data + "/report.doc");
@@ -125,7 +128,7 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
     for (const char* kind : {"*.*", "", "plain"})
         EXPECT_EQ(save(kind, "report"), data + "/report") << kind;
     EXPECT_FALSE(QFile::exists(data + "/report.txt")) << "the dialog only names the file";
-    EXPECT_EQ(run(1, "*.txt",
+    EXPECT_EQ(run(platform::FileMode::Save, "*.txt",
                   [&](DFtxs& w) {
                       w.BtOk->click();
                       EXPECT_TRUE(w.isVisible()) << "an empty name does nothing";
@@ -144,15 +147,18 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
                   }),
               "/a.txt");
     EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_EQ(run(1, "*.txt", [](DFtxs& w) { type(w.IdNom, "second.txt"), w.BtFuig->click(); }), "");
-    EXPECT_EQ(run(1, "*.txt", [](DFtxs& w) { type(w.IdNom, "third"), w.close(); }), "");
+    EXPECT_EQ(run(platform::FileMode::Save, "*.txt",
+                  [](DFtxs& w) { type(w.IdNom, "second.txt"), w.BtFuig->click(); }),
+              "");
+    EXPECT_EQ(run(platform::FileMode::Save, "*.txt", [](DFtxs& w) { type(w.IdNom, "third"), w.close(); }),
+              "");
     EXPECT_EQ(FtxTriat, "");
 }
 
 // Open wants an existing file, or a pattern, which it hands back as typed.
 TEST_F(Dialog, OpenModeOkRulesAndBack)
 {
-    EXPECT_EQ(run(0, "*.txt|*.*",
+    EXPECT_EQ(run(platform::FileMode::Open, "*.txt|*.*",
                   [&](DFtxs& w) {
                       type(w.IdNom, "report", Qt::Key_Return);
                       type(w.IdNom, "missing.txt", Qt::Key_Return);
@@ -163,11 +169,13 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text, "Path not found|report");
     EXPECT_EQ(messages.boxes[1].title + "|" + messages.boxes[1].text,
               "File not found|" + data + "/missing.txt");
-    EXPECT_EQ(run(0, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }), data + "/*.txt");
+    EXPECT_EQ(
+        run(platform::FileMode::Open, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }),
+        data + "/*.txt");
     // A starting folder that does not exist gives way to the working folder,
     // and the caller learns which.
     run(
-        0, "*.*",
+        platform::FileMode::Open, "*.*",
         [&](DFtxs& w) {
             EXPECT_EQ(w.LDirs->path(), work.path());
             w.close();
@@ -176,7 +184,7 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
     EXPECT_EQ(startedIn, work.path());
     // Back and back again swap the last two folders; a double click opens.
     EXPECT_EQ(
-        run(0, "*.*",
+        run(platform::FileMode::Open, "*.*",
             [&](DFtxs& w) {
                 click(w.LDirs, "Sub", true);
                 w.BtRere->click();
@@ -194,7 +202,7 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
 TEST_F(Dialog, NewFolderAndDelete)
 {
     messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
-    run(0, "*.*", [&](DFtxs& w) {
+    run(platform::FileMode::Open, "*.*", [&](DFtxs& w) {
         w.BtNova->click();
         type(w.IdNova, "   ", Qt::Key_Return);
         EXPECT_TRUE(w.IdNova->isVisible()) << "blank Enter leaves the box open";
@@ -229,7 +237,7 @@ TEST_F(Dialog, NewFolderAndDelete)
 TEST_F(Dialog, AnEndedDialogKeepsNoServices)
 {
     QPointer<DFtxs> window;
-    run(0, "*.*", [&](DFtxs& w) {
+    run(platform::FileMode::Open, "*.*", [&](DFtxs& w) {
         window = &w;
         click(w.LFtxs, "old.txt");
         w.reject();
@@ -245,14 +253,15 @@ TEST_F(Dialog, AnEndedDialogKeepsNoServices)
 TEST_F(Dialog, OneWindowForTheRunDeletedWhenTheProgramQuits)
 {
     QPointer<DFtxs> first, second;
-    run(0, "*.txt", [&](DFtxs& w) { first = &w, w.BtFuig->click(); });
-    run(0, "*.txt", [&](DFtxs& w) { second = &w, w.BtFuig->click(); });
+    run(platform::FileMode::Open, "*.txt", [&](DFtxs& w) { first = &w, w.BtFuig->click(); });
+    run(platform::FileMode::Open, "*.txt", [&](DFtxs& w) { second = &w, w.BtFuig->click(); });
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first, second);
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(run(1, "*.txt", [](DFtxs& w) { type(w.IdNom, "after.txt"), w.BtOk->click(); }),
-              data + "/after.txt")
+    EXPECT_EQ(
+        run(platform::FileMode::Save, "*.txt", [](DFtxs& w) { type(w.IdNom, "after.txt"), w.BtOk->click(); }),
+        data + "/after.txt")
         << "a later call makes a new one";
 }

@@ -3,7 +3,7 @@
 // counts, and the same answer for the same call.
 
 #include "cli/dispatch.h"
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 #include "tests/fuzz/property.h"
 
 #include <algorithm>
@@ -131,10 +131,8 @@ void checkCount(const std::vector<std::string>& call, const Outcome& got, const 
                 (lines[0] == "0" || lines[0][0] != '0') && std::stoll(lines[0]) <= kLargestCount,
             "a count is one line with a whole number from 0 to 2147483647", explain);
 
-    const tarvi::platform::Separators marks = tarvi::platform::systemSeparators();
-    const auto read = [&](const std::string& text) {
-        return tarvi::platform::parseWhole16(text, marks).value_or(-1);
-    };
+    const tarvi::Separators marks = tarvi::cli::localeSeparators();
+    const auto read = [&](const std::string& text) { return tarvi::parseWhole16(text, marks).value_or(-1); };
     const std::string kind = lower(call[0]);
     const long long m = read(call[1]);
     const bool hasN = kind != "p" && kind != "pr";

@@ -10,8 +10,8 @@
 #include <vector>
 
 using tarvi::MultiplicityList;
+using tarvi::Separators;
 using tarvi::fuzz::require;
-using tarvi::platform::Separators;
 
 namespace {
 
@@ -34,7 +34,7 @@ struct Model {
             if (&entry != &entries.front())
                 text += ',';
             text += entry;
-            const std::optional<std::int16_t> value = tarvi::platform::parseWhole16(entry, marks);
+            const std::optional<std::int16_t> value = tarvi::parseWhole16(entry, marks);
             sum += value.value_or(0);
             known = known && value && sum >= INT16_MIN && sum <= INT16_MAX;
         }

@@ -3,9 +3,9 @@
 // step of growth, leaves.
 
 #include "render/pintafrm.h"
+#include "testkit/fakearea.h"
+#include "testkit/literalfrm.h"
 #include "tests/fuzz/property.h"
-#include "tests/render/fakearea.h"
-#include "tests/render/literalfrm.h"
 
 #include <algorithm>
 #include <cstdint>

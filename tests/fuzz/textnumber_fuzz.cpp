@@ -1,6 +1,6 @@
 // Text to number: parseWhole16 against a plain reading of the same text.
 
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 #include "tests/fuzz/property.h"
 
 #include <array>
@@ -11,10 +11,10 @@
 #include <regex>
 #include <string>
 
+using tarvi::parseWhole16;
+using tarvi::Separators;
 using tarvi::fuzz::escaped;
 using tarvi::fuzz::require;
-using tarvi::platform::parseWhole16;
-using tarvi::platform::Separators;
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "filedialog/triaftx.h"
 #include "tools/ftools.h"
 
-#include "tests/support/fakes.h"
-#include "tests/support/workdir.h"
+#include "testkit/fakes.h"
+#include "testkit/workdir.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,8 +1,9 @@
 #include "platform/files.h"
+#include "platform/textlines.h"
 
-#include "tests/support/specialfiles.h"
-#include "tests/support/workdir.h"
-#include "tests/support/writefile.h"
+#include "testkit/specialfiles.h"
+#include "testkit/workdir.h"
+#include "testkit/writefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,10 +30,10 @@ TEST(Append, KeepsWhatIsThereByteForByteOrSaysWhyNot)
     EXPECT_TRUE(appendToFile(cases, "V(5,3) = 60\r\n\r\n").ok());
     EXPECT_EQ(contentOf(cases), before + "V(5,3) = 60\r\n\r\n");
 
-    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), 0),
+    EXPECT_EQ(reasonText(appendToFile(work.file("no/cases.txt"), "x"), Language::English),
               "the folder or the file does not exist");
-    EXPECT_EQ(reasonText(appendToFile(work.path(), "x"), 1), "és una carpeta");
-    EXPECT_EQ(reasonText(appendToFile("/dev/full", "x"), 2), "el disco está lleno");
+    EXPECT_EQ(reasonText(appendToFile(work.path(), "x"), Language::Catalan), "és una carpeta");
+    EXPECT_EQ(reasonText(appendToFile("/dev/full", "x"), Language::Spanish), "el disco está lleno");
 }
 
 // A pipe (read by nobody, or by somebody), a socket or a device, reached
@@ -59,7 +60,7 @@ TEST(Append, RefusesWhatIsNotAnOrdinaryFileAtOnce)
     ::close(reader);
 
     EXPECT_EQ(appendToFile(work.file("to-full"), "x").error, FsError::NoSpace);
-    EXPECT_EQ(reasonText({FsError::NotAFile, {}}, 2), "no es un archivo ordinario");
+    EXPECT_EQ(reasonText({FsError::NotAFile, {}}, Language::Spanish), "no es un archivo ordinario");
 }
 
 // A failed write takes back only what this append did: a file it made is
@@ -124,4 +125,36 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFiles)
     // No name here has a dot but a temporary file's.
     EXPECT_EQ(QDir(work.path()).entryList({"*.*"}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList());
+}
+
+// The program's own text files: CR LF written, CR LF or a bare LF read, a last
+// line without an end kept. What cannot be one of them says why, with no lines.
+TEST(TextLines, ReadAsWrittenOrSayWhyNot)
+{
+    TempWorkDir work;
+    QStringList lines;
+    ASSERT_TRUE(writeTextLines(work.file("list"), {"uno", "", "dós"}).ok());
+    EXPECT_EQ(contentOf(work.file("list")), "uno\r\n\r\nd\xc3\xb3s\r\n");
+    EXPECT_TRUE(readTextLines(work.file("list"), lines).ok());
+    EXPECT_EQ(lines, QStringList({"uno", "", "dós"}));
+    writeFile(work.file("mixed"), "a\nb\r\nc");
+    EXPECT_TRUE(readTextLines(work.file("mixed"), lines).ok());
+    EXPECT_EQ(lines, QStringList({"a", "b", "c"}));
+
+    writeFile(work.file("large"), QByteArray(kLargestOwnFile + 1, 'x'));
+    ASSERT_TRUE(makeFifo(work.file("pipe")));
+    const struct {
+        const char* name;
+        FsError error;
+    } refused[] = {{"missing", FsError::NotFound},
+                   {"large", FsError::TooLarge},
+                   {"pipe", FsError::NotAFile},
+                   {".", FsError::IsFolder}};
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.name);
+        lines = {"stale"};
+        EXPECT_EQ(readTextLines(work.file(row.name), lines).error, row.error);
+        EXPECT_TRUE(lines.isEmpty());
+    }
+    EXPECT_EQ(reasonText({FsError::TooLarge, {}}, Language::English), "it is too large");
 }

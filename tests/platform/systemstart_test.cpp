@@ -1,9 +1,9 @@
 #include "platform/systemstart.h"
 
 #include "platform/files.h"
-#include "tests/support/specialfiles.h"
-#include "tests/support/workdir.h"
-#include "tests/support/writefile.h"
+#include "testkit/specialfiles.h"
+#include "testkit/workdir.h"
+#include "testkit/writefile.h"
 
 #include <QDir>
 #include <QFile>

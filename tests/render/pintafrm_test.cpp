@@ -1,8 +1,8 @@
 #include "render/pintafrm.h"
 
 #include "calculator/core/newton.h"
-#include "tests/render/fakearea.h"
-#include "tests/render/literalfrm.h"
+#include "testkit/fakearea.h"
+#include "testkit/literalfrm.h"
 
 #include <random>
 #include <string>

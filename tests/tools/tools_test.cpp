@@ -1,10 +1,10 @@
 #include "calculator/ftarvi.h"
 #include "platform/files.h"
 #include "platform/language.h"
-#include "tests/support/controls.h"
-#include "tests/support/fakes.h"
-#include "tests/support/specialfiles.h"
-#include "tests/support/workdir.h"
+#include "testkit/controls.h"
+#include "testkit/fakes.h"
+#include "testkit/specialfiles.h"
+#include "testkit/workdir.h"
 #include "tools/editorcore.h"
 #include "tools/ftools.h"
 #include "tools/utools.h"
@@ -75,7 +75,7 @@ protected:
     void SetUp() override
     {
         setList({});
-        Idioma = 2;
+        platform::Idioma = 2;
     }
 
     // Stores the list in Tools.rel, as a previous session left it, and empties
@@ -104,6 +104,7 @@ TEST_F(ToolsTest, ListsSurviveASaveAndALoad)
          {std::vector<ToolEntry>{},
           twelve,
           {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"", " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
+        SCOPED_TRACE(std::to_string(list.size()) + " tools");
         save(list);
         ASSERT_TRUE(LlegeixTools(dir.folder()));
         EXPECT_EQ(currentList(), list);
@@ -154,6 +155,7 @@ TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
         {{"Root", "x.exe", "/", ""}, "//x.exe", true},
     };
     for (const auto& [entry, line, direct] : cases) {
+        SCOPED_TRACE(line.toStdString());
         ExecutaTool(entry, services);
         EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
         EXPECT_EQ(starter.starts.back().style,
@@ -210,7 +212,7 @@ TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
                              [](const QAction* entry) { return entry->isVisible(); }));
 
     ASSERT_TRUE(makeFifo("Lng.txt"));
-    EXPECT_EQ(TriaIdioma({}, dir.folder()).idioma, 0);
+    EXPECT_EQ(TriaIdioma({}, dir.folder()).idioma, platform::Language::English);
 }
 
 // ---- The editor, through its widgets, beside the main window
@@ -230,8 +232,8 @@ protected:
     void open(const QString& commandLine = {})
     {
         QApplication::processEvents(); // a closed editor is gone first
-        const FileChooser chooser = [this](const platform::Services&, std::int16_t, QString&,
-                                           const QString&) {
+        const platform::FileChooser chooser = [this](const platform::Services&, platform::FileMode, QString&,
+                                                     const QString&) {
             QDir::setCurrent(elsewhere.path()); // the program must not depend on the current folder
             return chosen;
         };
@@ -328,6 +330,7 @@ TEST_F(Editor, BrowseSplitsThePathAndTheListStaysInTheWorkingFolder)
     accept({"Title", "old", "old", "params"});
     pick(0);
     for (const char* path : {"/usr/local/bin/x.exe", "/x.exe", ""}) {
+        SCOPED_TRACE(path);
         chosen = path;
         click("BtCerc");
     }

@@ -1,4 +1,4 @@
-#include "tests/support/workdir.h"
+#include "testkit/workdir.h"
 
 #include <QDir>
 

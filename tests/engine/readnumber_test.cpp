@@ -1,11 +1,11 @@
-#include "platform/textnumber.h"
+#include "engine/readnumber.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-using tarvi::platform::parseWhole16;
-using tarvi::platform::Separators;
+using tarvi::parseWhole16;
+using tarvi::Separators;
 
 // Each text read with C's marks and with the comma-decimal marks that Spanish
 // and German share; halves go to the even neighbour; `no` stands for no value.

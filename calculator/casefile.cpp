@@ -1,29 +1,14 @@
-#include "calculator/core/casefile.h"
+#include "calculator/casefile.h"
 
+#include "calculator/core/caseline.h"
 #include "platform/codepage.h"
+#include "platform/qttext.h"
 
 namespace tarvi {
 
 namespace {
 
-const QString kBreak = QString::fromLatin1(SaltLinia.data(), qsizetype(SaltLinia.size()));
-
-// Blanks are spaces here, as the boxes' texts are trimmed of spaces only.
-QString trimLeft(const QString& text)
-{
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ')
-        ++start;
-    return text.mid(start);
-}
-
-QString trim(const QString& text)
-{
-    QString result = trimLeft(text);
-    while (result.endsWith(u' '))
-        result.chop(1);
-    return result;
-}
+const QString kBreak = platform::toQt(SaltLinia);
 
 } // namespace
 
@@ -31,15 +16,10 @@ QString caseLine(FormulaKind kind, const PanelTexts& panel)
 {
     if (panel.result.isEmpty())
         return {};
-    const std::string_view name = NomsFormula[std::size_t(index(kind))];
-    QString line = QString::fromLatin1(name.data(), qsizetype(name.size())) + u'(' + trim(panel.m);
-    if (hasN(kind)) {
-        line += u',' + trim(panel.n);
-    } else if (kind == FormulaKind::PR) {
-        for (const QString& entry : panel.multiplicities)
-            line += u'[' + trimLeft(entry) + u']';
-    }
-    return line + QStringLiteral(") = ") + panel.result;
+    PanelInputs inputs{panel.m.toStdString(), panel.n.toStdString(), {}};
+    for (const QString& entry : panel.multiplicities)
+        inputs.multiplicities.push_back(entry.toStdString());
+    return platform::toQt(tarvi::caseLine(kind, inputs, panel.result.toStdString()));
 }
 
 QString caseBlock(const std::array<PanelTexts, kKinds>& panels, const QString& formulaNwt)
@@ -64,7 +44,7 @@ platform::FsResult appendCaseBlock(const QString& path, const QString& block)
 QString appendFailureText(const QString& path, const platform::FsResult& failure)
 {
     return QStringLiteral("No se ha podido añadir el caso al archivo") + kBreak + path + kBreak +
-           QStringLiteral("Motivo: ") + platform::reasonText(failure, 2) + kBreak +
+           QStringLiteral("Motivo: ") + platform::reasonText(failure, platform::Language::Spanish) + kBreak +
            QStringLiteral("El archivo queda como estaba.");
 }
 

@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "platform/widgets/fonts.h"
 
 #include <QFont>
 

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace tarvi {
+namespace tarvi::platform {
 
 // The window is laid out in twips (1/1440 inch) at 15 twips to a logical
 // pixel; Qt scales logical pixels to the screen.
@@ -16,4 +16,4 @@ inline QRect twipRect(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-} // namespace tarvi
+} // namespace tarvi::platform

@@ -1,4 +1,4 @@
-#include "tests/render/fakearea.h"
+#include "testkit/fakearea.h"
 
 #include <algorithm>
 #include <cmath>

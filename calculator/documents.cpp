@@ -1,4 +1,4 @@
-#include "calculator/core/externs.h"
+#include "calculator/documents.h"
 
 namespace tarvi {
 

@@ -2,9 +2,9 @@
 
 #include "calculator/ftarvi.h"
 #include "render/picturearea.h"
-#include "tests/support/controls.h"
-#include "tests/support/fakes.h"
-#include "tests/support/workdir.h"
+#include "testkit/controls.h"
+#include "testkit/fakes.h"
+#include "testkit/workdir.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,7 @@
-#include "platform/qtmessages.h"
+#include "platform/widgets/qtmessages.h"
+
+#include "engine/plaintext.h"
+#include "platform/qttext.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,7 +12,7 @@ MessageAnswer QtMessageService::show(const QString& title, const QString& text, 
                                      MessageButtons buttons)
 {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                    QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    toQt(withLineFeeds(text.toStdString())),
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     const int answer = box.exec();

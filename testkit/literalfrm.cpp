@@ -1,4 +1,4 @@
-#include "tests/render/literalfrm.h"
+#include "testkit/literalfrm.h"
 
 #include "render/pintafrm.h"
 

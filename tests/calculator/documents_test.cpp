@@ -1,6 +1,6 @@
-#include "calculator/core/externs.h"
+#include "calculator/documents.h"
 
-#include "tests/support/fakes.h"
+#include "testkit/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,9 @@ using namespace tarvi;
 TEST(ObreDoc, FallsBackOnlyWhenTheInterpreterCannotStart)
 {
     for (const std::deque<bool>& outcomes : {std::deque<bool>{true}, {false, true}, {false, false}}) {
+        SCOPED_TRACE(outcomes.front()  ? "the interpreter starts"
+                     : outcomes.back() ? "only the fallback starts"
+                                       : "neither starts");
         testkit::FakeStarter starter;
         starter.outcomes = outcomes;
         EXPECT_EQ(ObreDoc(starter, "Mi manual.pdf"), outcomes.back());

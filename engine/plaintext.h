@@ -1,0 +1,38 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvi {
+
+// Blanks, as the program trims them, are spaces only: tabs and other white
+// space belong to the text. Any character type will do, so that the cores'
+// UTF-8 and the windows' UTF-16 are trimmed alike.
+template <class Char>
+constexpr std::basic_string_view<Char> trimLeadingBlanks(std::basic_string_view<Char> text)
+{
+    text.remove_prefix(std::min(text.find_first_not_of(Char(' ')), text.size()));
+    return text;
+}
+
+template <class Char> constexpr std::basic_string_view<Char> trimBlanks(std::basic_string_view<Char> text)
+{
+    text = trimLeadingBlanks(text);
+    // With nothing left, npos + 1 is 0 and nothing is removed.
+    text.remove_suffix(text.size() - (text.find_last_not_of(Char(' ')) + 1));
+    return text;
+}
+
+// The program's own texts break lines with CR LF; a screen, a terminal and a
+// batch with a bare LF. This is the text with every CR LF made an LF.
+std::string withLineFeeds(std::string_view text);
+
+// The lines of a text, without their ends (CR LF or LF). A text without a
+// break is one line.
+std::vector<std::string> splitLines(std::string_view text);
+
+std::string joinLines(const std::vector<std::string>& lines, std::string_view separator);
+
+} // namespace tarvi
