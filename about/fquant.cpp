@@ -2,6 +2,7 @@
 
 #include "about/programicon.h"
 #include "about/version.h"
+#include "platform/widgets/look.h"
 
 #include <QFont>
 #include <QFrame>
@@ -39,6 +40,7 @@ FQuant::FQuant(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FQuant"));
     setModal(false);
+    look::keepColours(this);
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

@@ -10,9 +10,43 @@
 #include "platform/workfolder.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+
+#include <functional>
+
+namespace {
+
+// Runs an action once the widget has been painted for the first time, after
+// that paint has reached the screen.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            // The window's paint and the flush to the screen end before the
+            // event loop takes up the timer.
+            QTimer::singleShot(0, std::move(action_));
+            deleteLater();
+            parent()->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,9 +65,11 @@ int main(int argc, char** argv)
         tarvi::platform::openWorkFolder(QApplication::applicationDirPath(), messages);
     tarvi::platform::SystemStarter starter(folder);
     tarvi::FTarvi window({messages, starter, folder});
+    // Drawing the icon from its SVG takes milliseconds, and done before the
+    // window's first paint it would hold that paint up: it waits until the
+    // window is on the screen. Every window of the program carries it from
+    // then on.
+    new AfterFirstPaint(&window, [] { QApplication::setWindowIcon(tarvi::programIcon()); });
     window.show();
-    // Drawing the icon from its SVG can wait until the window is up; every
-    // window of the program carries it from then on.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(tarvi::programIcon()); });
     return QApplication::exec();
 }

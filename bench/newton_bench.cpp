@@ -66,18 +66,21 @@ void OkNwt(benchmark::State& state)
     const QTemporaryDir work; // a working folder without a tool list
     const tarvi::platform::WorkFolder folder(work.path());
     tarvi::FTarvi window({messages, starter, folder});
+    auto* const idNb = window.findChild<QLineEdit*>(QStringLiteral("idNb"));
+    auto* const OkNwt = window.findChild<QPushButton*>(QStringLiteral("OkNwt"));
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
-        window.idNb->clear();
-        window.idNb->setText(QString::number(state.range(0)));
+        idNb->clear();
+        idNb->setText(QString::number(state.range(0)));
         QApplication::processEvents();
         state.ResumeTiming();
-        window.OkNwt->click();
+        OkNwt->click();
         QApplication::processEvents(); // the window's new size, and one paint
     }
-    if (!messages.boxes.empty() || window.BNwt->drawing().empty())
+    if (!messages.boxes.empty() ||
+        window.findChild<tarvi::PictureArea*>(QStringLiteral("BNwt"))->drawing().empty())
         state.SkipWithError("the expansion was not drawn");
 }
 

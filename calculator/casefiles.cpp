@@ -4,9 +4,10 @@
 
 #include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
+#include "calculator/newtonstrip.h"
 #include "filedialog/triaftx.h"
+#include "platform/qttext.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 
 namespace tarvi {
@@ -45,8 +46,8 @@ std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
             panel.n = IdN[k]->text();
         panel.result = IdRes[k]->text();
     }
-    for (int i = 0; i < npr->count(); ++i)
-        panels[index(FormulaKind::PR)].multiplicities << npr->itemText(i);
+    for (const std::string& entry : nprList_.entries())
+        panels[index(FormulaKind::PR)].multiplicities << platform::toQt(entry);
     return panels;
 }
 
@@ -55,7 +56,7 @@ void FTarvi::OpGuard_Click()
     // The window cannot change while the modal dialog is open, so the block
     // is the state the user saw when choosing the command. An expansion cut
     // off by an overflow is no answer: the block then has no Newton line.
-    const QString block = caseBlock(shownPanels(), formulaNwtComplete_ ? FormulaNwt : QString());
+    const QString block = caseBlock(shownPanels(), newton_->caseFormula());
     QString folder = caseFolder(services_);
     const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
     if (path.isEmpty())

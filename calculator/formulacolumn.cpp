@@ -2,6 +2,7 @@
 
 #include "calculator/formulapanel.h"
 #include "calculator/newtonstrip.h"
+#include "platform/widgets/look.h"
 #include "platform/widgets/twips.h"
 
 #include <QPainter>
@@ -113,9 +114,7 @@ void FormulaColumn::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    QFont heading = font();
-    heading.setBold(true);
-    painter.setFont(heading);
+    painter.setFont(look::titleFont(font()));
     painter.setPen(palette().color(QPalette::Link));
     painter.drawText(QRectF(0, 0, width(), platform::px(210)), Qt::AlignCenter, QStringLiteral("Fórmulas"));
 

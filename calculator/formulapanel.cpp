@@ -1,6 +1,7 @@
 #include "calculator/formulapanel.h"
 
 #include "platform/qttext.h"
+#include "platform/widgets/look.h"
 #include "platform/widgets/twips.h"
 
 #include <QComboBox>
@@ -34,15 +35,11 @@ constexpr int kRowTop = 300;
 constexpr int kBoxHeight = 315;
 constexpr int kBoxWidth = 510;
 
-const QColor kInputBackground(255, 255, 225);
-
 QLineEdit* inputBox(QWidget* parent, int left, int top)
 {
     auto* box = new QLineEdit(parent);
     box->setGeometry(platform::twipRect(left, top, kBoxWidth, kBoxHeight));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, kInputBackground);
-    box->setPalette(palette);
+    look::inputBox(box);
     return box;
 }
 
@@ -74,11 +71,7 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
     const PanelLayout& layout = kPanels[index(kind)];
     setGeometry(platform::twipRect(0, layout.top, 6000, layout.bottom - layout.top));
 
-    QLabel* title = label(this, platform::toQt(layout.title), platform::twipRect(165, 0, 5000, 255));
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setForegroundRole(QPalette::Link);
+    look::title(label(this, platform::toQt(layout.title), platform::twipRect(165, 0, 5000, 255)));
 
     QLabel* letter =
         label(this, platform::toQt(NomsFormula[index(kind)]), platform::twipRect(240, 240, 600, 420));
@@ -103,9 +96,7 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
         multiplicities->setInsertPolicy(QComboBox::NoInsert);
         multiplicities->setDuplicatesEnabled(true);
         multiplicities->setCompleter(nullptr);
-        QPalette palette = multiplicities->palette();
-        palette.setColor(QPalette::Base, kInputBackground);
-        multiplicities->setPalette(palette);
+        look::inputBox(multiplicities);
 
         QLabel* sigma = label(this, QStringLiteral("Σ"), platform::twipRect(1545, 660, 225, 360));
         sigma->setFont(QFont(QStringLiteral("Arial"), 13));

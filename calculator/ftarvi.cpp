@@ -7,8 +7,8 @@
 #include "filedialog/triaftx.h"
 #include "platform/language.h"
 #include "platform/qttext.h"
+#include "platform/widgets/look.h"
 #include "platform/widgets/twips.h"
-#include "render/picturearea.h"
 #include "tools/ftools.h"
 #include "tools/menuentries.h"
 #include "tools/utools.h"
@@ -36,10 +36,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, QColor(255, 255, 210));
-        gradient.setColorAt(1, QColor(210, 245, 200));
-        painter.fillRect(rect(), gradient);
+        look::paintGradient(painter, rect(), look::kCalculatorGradient);
     }
 };
 
@@ -55,10 +52,11 @@ FTarvi::FTarvi(const platform::Services& services, QWidget* parent) : QMainWindo
     setWindowTitle(QStringLiteral("Combinatoria"));
     buildClientArea();
     buildMenus();
+    look::keepColours(this);
     connectPanels();
     connectInfo();
     connectSetList();
-    connectNewton();
+    connect(newton_, &NewtonStrip::windowHeightChanged, this, &FTarvi::setWindowHeight);
     // The window follows the client area's size and cannot be resized by hand.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -93,20 +91,7 @@ void FTarvi::buildClientArea()
     EtNi = panels_[index(FormulaKind::PR)]->summary;
     EtNi->setObjectName(QStringLiteral("EtNi"));
 
-    newton_ = new NewtonStrip(client_);
-    idNb = newton_->exponent;
-    idNb->setObjectName(QStringLiteral("idNb"));
-    OkNwt = newton_->expand;
-    OkNwt->setObjectName(QStringLiteral("OkNwt"));
-    LstC = newton_->coefficients;
-    LstC->setObjectName(QStringLiteral("LstC"));
-
-    BNwt = new PictureArea(client_);
-    BNwt->setObjectName(QStringLiteral("BNwt"));
-    BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
-    BNwt->setGeometry(platform::twipRect(150, 6210, 8040, 345));
-    BNwt->setFontName(QStringLiteral("Tahoma"));
-    BNwt->setFontSize(9.75f);
+    newton_ = new NewtonStrip(client_, services_.messages);
 
     new FormulaColumn(client_);
 
@@ -169,7 +154,7 @@ void FTarvi::buildMenus()
 
     // The tools editor refreshes this window's tool entries when it saves.
     connect(OpEdTools, &QAction::triggered, this, [this] {
-        EditaTools(this, {services_, TriaFtx, ProgramArguments()});
+        EditaTools(this, MenuEntries(ITool), {services_, TriaFtx, ProgramArguments()});
     });
     for (int i = 1; i <= static_cast<int>(ITool.size()); ++i)
         connect(ITool[i - 1], &QAction::triggered, this,
@@ -180,13 +165,12 @@ void FTarvi::Form_Load()
 {
     // Line breaks and kind names are constants of the core.
     nprList_.pick(-1);
-    OmpleMenuTools(this, services_);
+    MenuEntries tools(ITool);
+    OmpleMenuTools(tools, services_);
     platform::setCurrentLanguage(platform::Language::Spanish);
     programGenerator().seedFromClock();
     AmpladaInicial = windowWidth();
-    MidaLletraNwt = BNwt->fontSize();
-    AlcadaNwt = static_cast<float>(platform::twipsOf(BNwt->height()));
-    MargeInferior = windowHeight() - static_cast<float>(platform::twipsOf(BNwt->y() + BNwt->height()));
+    newton_->load(windowHeight());
 }
 
 float FTarvi::windowWidth() const { return static_cast<float>(platform::twipsOf(client_->width())); }

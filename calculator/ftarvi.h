@@ -26,7 +26,6 @@ namespace tarvi {
 class FormulaPanel;
 class FQuant;
 class NewtonStrip;
-class PictureArea;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
@@ -52,6 +51,7 @@ public:
     // Rebuilds the multiplicity summary beside the PR list.
     void PosaNi();
 
+private:
     // The panels' controls, indexed by FormulaKind; one handler serves all six
     // panels. P and PR have no n box (IdN is null there).
     std::array<QLineEdit*, kKinds> IdM{};
@@ -62,12 +62,6 @@ public:
     std::array<QPushButton*, kKinds> BtRst{};
     QComboBox* npr = nullptr;
     QLabel* EtNi = nullptr;
-
-    // The Newton row and its drawing area.
-    QLineEdit* idNb = nullptr;
-    QPushButton* OkNwt = nullptr;
-    QComboBox* LstC = nullptr;
-    PictureArea* BNwt = nullptr;
 
     // The set list, beyond the right edge until the window is widened.
     QPlainTextEdit* IdConjs = nullptr;
@@ -87,7 +81,6 @@ public:
     QAction* OpWeb = nullptr;
     QAction* quant = nullptr;
 
-private:
     void buildClientArea();
     void buildMenus();
     void connectPanels();
@@ -102,6 +95,7 @@ private:
     void npr_Enter();
     void npr_Edited(const QString& text);
     void showMultiplicities();
+    void showSummary(const QString& summary);
 
     // The Info menu (infohandlers.cpp).
     void connectInfo();
@@ -113,13 +107,6 @@ private:
     void IdRes_DblClick(int kind);
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
-
-    // The Newton strip (newtonhandlers.cpp).
-    void connectNewton();
-    void OkNwt_Click();
-    void idNb_Change();
-    void BNwt_Resize();
-    bool CalculaNwt(std::int16_t n);
 
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;
@@ -133,15 +120,9 @@ private:
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
-    MultiplicityList nprList_;            // the PR list's entries and IndexNi
+    MultiplicityList nprList_;            // the PR list's entries and IndexNi; the drop-down shows it
     tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
-    std::int16_t ExpNwt = 0;              // Newton exponent
-    QString FormulaNwt;                   // last Newton expansion, empty until one
-    bool formulaNwtComplete_ = false;     // FormulaNwt was not cut off by an overflow
-    float MidaLletraNwt = 0;              // font size of BNwt at load
     float AmpladaInicial = 0;             // window width at load
-    float AlcadaNwt = 0;                  // height of BNwt at load
-    float MargeInferior = 0;              // window height below BNwt at load
 };
 
 } // namespace tarvi

@@ -1,6 +1,12 @@
 #include "calculator/newtonstrip.h"
 
+#include "calculator/core/newton.h"
+#include "platform/qttext.h"
+#include "platform/textnumber.h"
+#include "platform/widgets/look.h"
 #include "platform/widgets/twips.h"
+#include "render/picturearea.h"
+#include "render/pintafrm.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,39 +15,104 @@
 
 namespace tarvi {
 
-NewtonStrip::NewtonStrip(QWidget* parent) : QWidget(parent)
+NewtonStrip::NewtonStrip(QWidget* parent, platform::MessageService& messages)
+    : QWidget(parent), messages_(messages)
 {
     setGeometry(platform::twipRect(0, kTopTwips, 6000, kHeightTwips));
 
     auto* title = new QLabel(QStringLiteral("Binomio de Newton  (a+b)"), this);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setForegroundRole(QPalette::Link);
+    look::title(title);
     title->setGeometry(platform::twipRect(165, 90, 2040, 255));
     auto* power = new QLabel(QStringLiteral("n"), this);
-    power->setFont(titleFont);
-    power->setForegroundRole(QPalette::Link);
+    look::title(power);
     power->setGeometry(title->x() + title->sizeHint().width(), 0, platform::px(180), platform::px(255));
 
     auto* equals = new QLabel(QStringLiteral("n ="), this);
     equals->setGeometry(platform::twipRect(2640, 135, 330, 255));
-    exponent = new QLineEdit(this);
-    exponent->setGeometry(platform::twipRect(2970, 105, 510, 315));
-    QPalette palette = exponent->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 225));
-    exponent->setPalette(palette);
-    expand = new QPushButton(QStringLiteral("Ok>"), this);
-    expand->setGeometry(platform::twipRect(3600, 90, 510, 345));
+    idNb = new QLineEdit(this);
+    idNb->setObjectName(QStringLiteral("idNb"));
+    idNb->setGeometry(platform::twipRect(2970, 105, 510, 315));
+    look::inputBox(idNb);
+    OkNwt = new QPushButton(QStringLiteral("Ok>"), this);
+    OkNwt->setObjectName(QStringLiteral("OkNwt"));
+    OkNwt->setGeometry(platform::twipRect(3600, 90, 510, 345));
 
     auto* ci = new QLabel(QStringLiteral("Ci"), this);
     ci->setGeometry(platform::twipRect(4320, 0, 300, 225));
-    coefficients = new QComboBox(this);
-    coefficients->setGeometry(platform::twipRect(4320, 225, 1575, 330));
+    LstC = new QComboBox(this);
+    LstC->setObjectName(QStringLiteral("LstC"));
+    LstC->setGeometry(platform::twipRect(4320, 225, 1575, 330));
 
-    exponent->setAccessibleName(QStringLiteral("Newton n"));
-    expand->setAccessibleName(QStringLiteral("Newton calcular"));
-    coefficients->setAccessibleName(QStringLiteral("Newton coeficientes"));
+    BNwt = new PictureArea(parent);
+    BNwt->setObjectName(QStringLiteral("BNwt"));
+    BNwt->setGeometry(platform::twipRect(150, 6210, 8040, 345));
+    BNwt->setFontName(QStringLiteral("Tahoma"));
+    BNwt->setFontSize(9.75f);
+
+    idNb->setAccessibleName(QStringLiteral("Newton n"));
+    OkNwt->setAccessibleName(QStringLiteral("Newton calcular"));
+    LstC->setAccessibleName(QStringLiteral("Newton coeficientes"));
+    BNwt->setAccessibleName(QStringLiteral("Newton desarrollo"));
+
+    connect(OkNwt, &QPushButton::clicked, this, &NewtonStrip::OkNwt_Click);
+    connect(idNb, &QLineEdit::returnPressed, this, &NewtonStrip::OkNwt_Click);
+    // Any change of the exponent, typed or set by the program, takes the
+    // drawing away, so an expansion never stands under another n.
+    connect(idNb, &QLineEdit::textChanged, this, &NewtonStrip::idNb_Change);
+    connect(BNwt, &PictureArea::resized, this, &NewtonStrip::BNwt_Resize);
+}
+
+void NewtonStrip::load(float windowHeight)
+{
+    MidaLletraNwt = BNwt->fontSize();
+    AlcadaNwt = BNwt->heightTwips();
+    MargeInferior = windowHeight - static_cast<float>(platform::twipsOf(BNwt->y())) - AlcadaNwt;
+}
+
+void NewtonStrip::OkNwt_Click()
+{
+    const auto n = readExponent(idNb->text().toStdString(), platform::systemSeparators());
+    if (!n || !CalculaNwt(*n))
+        messages_.show(platform::toQt(kNewtonTitle), platform::toQt(kNewtonMessage),
+                       platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+}
+
+void NewtonStrip::idNb_Change()
+{
+    BNwt->clear();
+    BNwt->setAccessibleDescription({});
+    BNwt->setHeightTwips(AlcadaNwt);
+}
+
+// The strip keeps the window's bottom margin: the window grows and shrinks
+// with BNwt.
+void NewtonStrip::BNwt_Resize()
+{
+    emit windowHeightChanged(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() +
+                             MargeInferior);
+}
+
+// Lists the coefficients and writes FormulaNwt as far as they could be
+// computed; draws the expansion only when it is complete. A screen reader
+// reads what is drawn as the area's description.
+bool NewtonStrip::CalculaNwt(std::int16_t n)
+{
+    const NewtonExpansion expansion = expandBinomial(n);
+    LstC->clear();
+    for (const std::string& c : expansion.coefficients)
+        LstC->addItem(platform::toQt(c));
+    FormulaNwt = platform::toQt(expansion.formula);
+    complete_ = expansion.complete;
+    if (!expansion.complete)
+        return false;
+
+    const NewtonFont font = newtonFont(n, MidaLletraNwt);
+    BNwt->setFontName(platform::toQt(font.name));
+    BNwt->setFontSize(font.size);
+    float y = 1;
+    PintaFrm(*BNwt, 0, y, FormulaNwt.toStdU32String());
+    BNwt->setAccessibleDescription(FormulaNwt);
+    return true;
 }
 
 } // namespace tarvi

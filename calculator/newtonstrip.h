@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/messages.h"
+
+#include <QString>
 #include <QWidget>
+
+#include <cstdint>
 
 class QComboBox;
 class QLineEdit;
@@ -8,20 +13,56 @@ class QPushButton;
 
 namespace tarvi {
 
-// The controls of the Newton binomial row above its drawing area: the title
-// "Binomio de Newton  (a+b)" with its raised n, the exponent box, "Ok>" and
-// the coefficient list under its label "Ci".
-class NewtonStrip : public QWidget {
-public:
-    explicit NewtonStrip(QWidget* parent);
+class PictureArea;
 
-    // Top edge and height of the strip in the window's client area, in twips.
+// The Newton binomial row: the title "Binomio de Newton  (a+b)" with its raised
+// n, the exponent box `idNb`, "Ok>" and the coefficient list `LstC` under its
+// label "Ci", and below them the drawing area `BNwt`, in which the expansion
+// of (a+b)^n is drawn. The drawing grows downwards as the text needs lines; the
+// strip tells the window the height that keeps the window's margin below it.
+class NewtonStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    // The drawing area is laid in the parent too, below the row and wider
+    // than it.
+    NewtonStrip(QWidget* parent, platform::MessageService& messages);
+
+    // Top edge and height of the row in the window's client area, in twips.
     static constexpr int kTopTwips = 5580;
     static constexpr int kHeightTwips = 600;
 
-    QLineEdit* exponent = nullptr;     // idNb
-    QPushButton* expand = nullptr;     // OkNwt
-    QComboBox* coefficients = nullptr; // LstC
+    // Keeps what the strip restores later: the drawing's font size and
+    // height, and the margin between its bottom and the bottom of a window
+    // of the given height (twips).
+    void load(float windowHeight);
+
+    // The last expansion as a case file records it: empty until one is made,
+    // and when the last one was cut off by an overflow.
+    QString caseFormula() const { return complete_ ? FormulaNwt : QString(); }
+
+signals:
+    // The drawing changed its height: the window's height (twips) that keeps
+    // the margin below it.
+    void windowHeightChanged(float twips);
+
+private:
+    void OkNwt_Click();
+    void idNb_Change();
+    void BNwt_Resize();
+    bool CalculaNwt(std::int16_t n);
+
+    platform::MessageService& messages_;
+    QLineEdit* idNb = nullptr;
+    QPushButton* OkNwt = nullptr;
+    QComboBox* LstC = nullptr;
+    PictureArea* BNwt = nullptr;
+
+    QString FormulaNwt;      // the last expansion, empty until one
+    bool complete_ = false;  // FormulaNwt was not cut off by an overflow
+    float MidaLletraNwt = 0; // font size of BNwt at load
+    float AlcadaNwt = 0;     // height of BNwt at load
+    float MargeInferior = 0; // window height below BNwt at load
 };
 
 } // namespace tarvi

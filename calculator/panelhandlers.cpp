@@ -97,7 +97,7 @@ void FTarvi::BtRst_Click(int kind)
     if (static_cast<FormulaKind>(kind) == FormulaKind::PR) {
         nprList_.clear();
         showMultiplicities();
-        EtNi->clear();
+        showSummary({});
     } else if (IdN[kind]) {
         IdN[kind]->clear();
     }
@@ -124,7 +124,15 @@ void FTarvi::GeneraCas(int index)
     Calcula(index);
 }
 
-void FTarvi::PosaNi() { EtNi->setText(platform::toQt(nprList_.summary(platform::systemSeparators()))); }
+void FTarvi::PosaNi() { showSummary(platform::toQt(nprList_.summary(platform::systemSeparators()))); }
+
+// The label's name says what it is; its description, read after the name, is
+// what it shows.
+void FTarvi::showSummary(const QString& summary)
+{
+    EtNi->setText(summary);
+    EtNi->setAccessibleDescription(summary);
+}
 
 void FTarvi::npr_Click(int position)
 {

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/language.h"
 #include "platform/qttext.h"
+#include "platform/widgets/look.h"
 #include "platform/widgets/twips.h"
 
 #include <QComboBox>
@@ -33,8 +34,10 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPi
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setIconSize({16, 16});
+    const QSize size(16, 16);
+    button->setIcon(
+        look::buttonIcon(parent->style()->standardIcon(picture), size, parent->devicePixelRatioF()));
+    button->setIconSize(size);
     button->setGeometry(where);
     button->setAutoDefault(false);
     return button;
@@ -50,6 +53,7 @@ DFtxs::DFtxs()
     // A small dialog font, so that the captions fit the narrow labels of the
     // layout in every language.
     setFont(QFont(QStringLiteral("Arial"), 8));
+    look::keepColours(this);
 
     LDirs = new FolderList(this);
     LDirs->setObjectName(QStringLiteral("LDirs"));
@@ -203,10 +207,7 @@ void DFtxs::keyPressEvent(QKeyEvent* event)
 void DFtxs::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0.0, QColor(0xf4, 0xf7, 0xfb));
-    background.setColorAt(1.0, QColor(0xd9, 0xe3, 0xee));
-    painter.fillRect(rect(), background);
+    look::paintGradient(painter, rect(), look::kDialogGradient);
 }
 
 void DFtxs::showEvent(QShowEvent* event)

@@ -37,11 +37,9 @@ public:
 
     explicit PictureArea(QWidget* parent = nullptr);
 
-    QString fontName() const { return family_; }
     void setFontName(const QString& family);
 
     const std::vector<Glyph>& drawing() const { return drawing_; }
-    float currentY() const { return penY_; }
 
     float fontSize() const override { return size_; }
     void setFontSize(float size) override;

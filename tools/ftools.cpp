@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/language.h"
+#include "platform/widgets/look.h"
 #include "tools/editorcore.h"
 #include "tools/menuentries.h"
 
@@ -23,8 +24,9 @@ namespace tarvi {
 
 namespace {
 
-// The window whose tools menu "Ok" refreshes, and the one open editor.
-QPointer<QWidget> FormMenu;
+// The tool entries of the window whose menu "Ok" refreshes, and the one open
+// editor.
+MenuEntries FormMenu;
 QPointer<FTools> openEditor;
 
 QPushButton* button(QWidget* parent, const QString& caption, const QString& name)
@@ -44,6 +46,7 @@ FTools::FTools(EditorSetup setup, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FTools"));
     setAttribute(Qt::WA_DeleteOnClose);
+    look::keepColours(this);
 
     EtTools = new QLabel(this);
     EtTools->setObjectName(QStringLiteral("EtTools"));
@@ -244,16 +247,16 @@ void FTools::BtOk_Click()
         return;
     }
     if (RefrescaMenu)
-        OmpleMenuTools(FormMenu.data(), setup_.services);
+        OmpleMenuTools(FormMenu, setup_.services);
     close();
 }
 
-FTools* EditaTools(QWidget* formMenu, const EditorSetup& setup)
+FTools* EditaTools(QWidget* owner, const MenuEntries& formMenu, const EditorSetup& setup)
 {
     FormMenu = formMenu;
     // An editor that was just closed is on its way out: open a fresh one.
     if (openEditor.isNull() || !openEditor->isVisible())
-        openEditor = new FTools(setup, formMenu);
+        openEditor = new FTools(setup, owner);
     openEditor->show();
     openEditor->raise();
     openEditor->activateWindow();

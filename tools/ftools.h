@@ -2,6 +2,7 @@
 
 #include "platform/filechooser.h"
 #include "platform/services.h"
+#include "tools/menuentries.h"
 
 #include <QString>
 #include <QWidget>
@@ -69,8 +70,9 @@ private:
     bool RefrescaMenu = false;
 };
 
-// Opens the editor for the window whose tools menu "Ok" refreshes. While the
-// editor is open it is only brought forward, not loaded again.
-FTools* EditaTools(QWidget* formMenu, const EditorSetup& setup);
+// Opens the editor over its owner window, for the tool entries whose menu "Ok"
+// refreshes. While the editor is open it is only brought forward, not loaded
+// again.
+FTools* EditaTools(QWidget* owner, const MenuEntries& formMenu, const EditorSetup& setup);
 
 } // namespace tarvi

@@ -4,20 +4,21 @@
 
 namespace tarvi {
 
-namespace {
-
-QAction* entry(QWidget* window, int index)
+MenuEntries::MenuEntries(const std::array<QAction*, kMaxTools>& entries)
 {
-    if (window == nullptr)
-        return nullptr;
-    return window->findChild<QAction*>(QStringLiteral("ITool(%1)").arg(index));
+    std::copy(entries.begin(), entries.end(), entries_.begin());
 }
 
-} // namespace
+QAction* MenuEntries::entry(int index) const
+{
+    if (index < 1 || index > kMaxTools)
+        return nullptr;
+    return entries_[static_cast<std::size_t>(index - 1)].data();
+}
 
 bool MenuEntries::setTool(int index, const ToolEntry& tool)
 {
-    QAction* action = entry(window_, index);
+    QAction* action = entry(index);
     if (action == nullptr)
         return false;
     action->setText(tool.Title);
@@ -27,17 +28,11 @@ bool MenuEntries::setTool(int index, const ToolEntry& tool)
 
 bool MenuEntries::setVisible(int index, bool visible)
 {
-    QAction* action = entry(window_, index);
+    QAction* action = entry(index);
     if (action == nullptr)
         return false;
     action->setVisible(visible);
     return true;
-}
-
-void OmpleMenuTools(QWidget* window, const platform::Services& services)
-{
-    MenuEntries entries(window);
-    OmpleMenuTools(entries, services);
 }
 
 ToolEntry MenuTool(const QAction* entry)

@@ -4,26 +4,27 @@
 #include "tools/utools.h"
 
 #include <QPointer>
-#include <QWidget>
+
+#include <array>
 
 class QAction;
 
 namespace tarvi {
 
-// The tool entries of a window, found by their names "ITool(1)" ... "ITool(12)"
-// among the window's menu actions. Any window that has them will do.
+// The tool entries ITool(1) ... ITool(12) of a window's menu, as the window
+// hands them over. An entry that is gone, or was never given, cannot be set.
 class MenuEntries final : public ToolMenu {
 public:
-    explicit MenuEntries(QWidget* window) : window_(window) {}
+    MenuEntries() = default;
+    explicit MenuEntries(const std::array<QAction*, kMaxTools>& entries);
     bool setTool(int index, const ToolEntry& tool) override;
     bool setVisible(int index, bool visible) override;
 
 private:
-    QPointer<QWidget> window_;
-};
+    QAction* entry(int index) const;
 
-// Fills the tool entries of a window from Tools.rel in the working folder.
-void OmpleMenuTools(QWidget* window, const platform::Services& services);
+    std::array<QPointer<QAction>, kMaxTools> entries_;
+};
 
 // The tool that a menu entry shows; an empty tool for an entry never filled.
 ToolEntry MenuTool(const QAction* entry);

@@ -6,6 +6,7 @@
 #include "filedialog/folderlist.h"
 #include "platform/translations.h"
 #include "platform/workfolder.h"
+#include "testkit/controls.h"
 #include "testkit/fakes.h"
 #include "testkit/writefile.h"
 
@@ -107,9 +108,10 @@ TEST_F(Startup, TheInstalledProgramWorksInTheUsersDocumentsFolder)
 
     FTarvi window({messages, starter, folder});
     window.show();
-    window.IdM[0]->setText("5");
-    window.IdN[0]->setText("3");
-    window.okD[0]->click();
+    using testkit::control;
+    control<QLineEdit>(window, "IdM(0)")->setText("5");
+    control<QLineEdit>(window, "IdN(0)")->setText("3");
+    control<QPushButton>(window, "okD(0)")->click();
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -119,14 +121,14 @@ TEST_F(Startup, TheInstalledProgramWorksInTheUsersDocumentsFolder)
         if (dialog->isVisible())
             dialog->reject();
     });
-    window.OpGuard->trigger();
+    control<QAction>(window, "OpGuard")->trigger();
     const QString saved = documents() + "/Prbls/casos.txt";
     EXPECT_EQ(contentOf(saved), "V(5,3) = 60\r\n\r\n");
 
-    window.OpInfo->trigger();
+    control<QAction>(window, "OpInfo")->trigger();
     testkit::writeFile(documents() + "/Tarvi.pdf", "%PDF");
-    window.OpInfo->trigger();
-    window.OpWeb->trigger();
+    control<QAction>(window, "OpInfo")->trigger();
+    control<QAction>(window, "OpWeb")->trigger();
     ASSERT_EQ(starter.starts.size(), 4u);
     EXPECT_EQ(starter.starts[0].commandLine, "NotePad.exe " + saved);
     EXPECT_EQ(starter.starts[1].commandLine, "cmd.exe /c " + root.filePath("usr/share/tarvi/Tarvi.pdf"));

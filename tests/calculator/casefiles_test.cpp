@@ -26,9 +26,9 @@ protected:
     {
         QDir().mkdir(prbls);
         QDir::setCurrent(elsewhere.path());
-        window.IdM[3]->setText("6");
+        IdM(3)->setText("6");
         addMultiplicities({"2", "3", "1"});
-        window.okD[3]->click();
+        okD(3)->click();
     }
 
     // Chooses the entry and answers its file dialog, which starts in Prbls, as
@@ -52,13 +52,13 @@ protected:
 // opens any chosen file there. Cancel writes and starts nothing.
 TEST_F(CaseFiles, SaveAppendsTheBlockAndOpenStartsTheEditor)
 {
-    choose(window.OpGuard, "casos", false);
+    choose(action("OpGuard"), "casos", false);
     EXPECT_TRUE(QDir(prbls).isEmpty());
-    choose(window.OpGuard, "casos");
-    choose(window.OpGuard, "casos.txt");
+    choose(action("OpGuard"), "casos");
+    choose(action("OpGuard"), "casos.txt");
     const QString path = prbls + "/casos.txt";
     EXPECT_EQ(read(path), "PR(6[2][3][1]) = 60\r\n\r\nPR(6[2][3][1]) = 60\r\n\r\n");
-    choose(window.OpObr, "casos.txt");
+    choose(action("OpObr"), "casos.txt");
     ASSERT_EQ(starter.starts.size(), 3u);
     EXPECT_EQ(starter.starts[1].commandLine + "|" + starter.starts[2].commandLine,
               "NotePad.exe " + path + "|Notepad " + path);
@@ -72,7 +72,7 @@ TEST_F(CaseFiles, AFileThatCannotBeAppendedToIsNamedWithTheReason)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
     file.close();
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
-    choose(window.OpGuard, "locked.txt");
+    choose(action("OpGuard"), "locked.txt");
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text,
               "Casos|No se ha podido añadir el caso al archivo\r\n" + locked +
@@ -86,20 +86,20 @@ TEST_F(CaseFiles, AFileThatCannotBeAppendedToIsNamedWithTheReason)
 TEST_F(CaseFiles, NoStaleOrCutOffAnswerIsSaved)
 {
     const auto expand = [&](const char* n) {
-        window.idNb->clear();
-        QTest::keyClicks(window.idNb, n);
-        QTest::keyClick(window.idNb, Qt::Key_Return);
+        idNb()->clear();
+        QTest::keyClicks(idNb(), n);
+        QTest::keyClick(idNb(), Qt::Key_Return);
     };
     expand("2");
     addMultiplicities({"4"});
-    choose(window.OpGuard, "casos.txt");
+    choose(action("OpGuard"), "casos.txt");
     expand("171");
-    choose(window.OpGuard, "casos.txt");
+    choose(action("OpGuard"), "casos.txt");
     EXPECT_EQ(read(prbls + "/casos.txt").toStdString(), "(a+b)^2 = a^2 +2a b+ b^2\r\n\r\n");
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "n ha de ser un entero positivo");
     expand("3");
-    choose(window.OpGuard, "casos.txt");
+    choose(action("OpGuard"), "casos.txt");
     EXPECT_TRUE(read(prbls + "/casos.txt").endsWith("\r\n\r\n(a+b)^3 = a^3 +3a^2 b+3a b^2+ b^3\r\n\r\n"))
         << "a whole expansion after a failed one is saved again";
 }

@@ -5,6 +5,7 @@
 #include "render/picturearea.h"
 #include "tests/calculator/mainwindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,7 +46,7 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
     for (int k = 0; k < kKinds; ++k) {
         const QString at = QStringLiteral("(%1) ").arg(k) + kinds[k];
         expected << "IdM" + at + (k == index(FormulaKind::P) ? " n" : " m");
-        if (window.IdN[k])
+        if (IdN(k))
             expected << "IdN" + at + " n";
         if (k == index(FormulaKind::PR))
             expected << "npr PR ni";
@@ -58,17 +59,16 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
              << "OkNwt Newton calcular"
              << "LstC Newton coeficientes";
     QStringList walked;
-    window.IdM[0]->setFocus();
+    IdM(0)->setFocus();
     while (walked.size() < expected.size()) {
         QWidget* focused = QApplication::focusWidget();
         // The drop-down's text field speaks for the drop-down.
-        const QWidget* stop = focused->parentWidget() == window.npr ? window.npr : focused;
+        const QWidget* stop = focused->parentWidget() == npr() ? npr() : focused;
         walked << stop->objectName() + " " + stop->accessibleName();
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     EXPECT_EQ(walked, expected);
-    EXPECT_EQ(window.EtNi->accessibleName() + "|" + window.BNwt->accessibleName(),
-              "PR resumen|Newton desarrollo");
+    EXPECT_EQ(EtNi()->accessibleName() + "|" + BNwt()->accessibleName(), "PR resumen|Newton desarrollo");
 }
 
 // "=" evaluates, and so does Enter in P's m; elsewhere Enter in m moves on to
@@ -76,23 +76,23 @@ TEST_F(MainWindow, TabOrderObjectNamesAndSpokenNames)
 // count.
 TEST_F(MainWindow, EqualsOrEnterEvaluateAndAnyEditEmptiesTheCount)
 {
-    QTest::keyClicks(window.IdM[2], "5");
-    QTest::keyClick(window.IdM[2], Qt::Key_Return);
-    EXPECT_EQ(window.IdRes[2]->text(), "120");
-    QTest::keyClicks(window.IdM[2], "1");
-    EXPECT_EQ(window.IdRes[2]->text(), "");
+    QTest::keyClicks(IdM(2), "5");
+    QTest::keyClick(IdM(2), Qt::Key_Return);
+    EXPECT_EQ(IdRes(2)->text(), "120");
+    QTest::keyClicks(IdM(2), "1");
+    EXPECT_EQ(IdRes(2)->text(), "");
     for (int kind : {0, 1, 3, 4, 5}) {
-        QTest::keyClicks(window.IdM[kind], "7");
-        QTest::keyClick(window.IdM[kind], Qt::Key_Return);
-        EXPECT_TRUE((kind == 3 ? window.npr->lineEdit() : window.IdN[kind])->hasFocus()) << kind;
+        QTest::keyClicks(IdM(kind), "7");
+        QTest::keyClick(IdM(kind), Qt::Key_Return);
+        EXPECT_TRUE((kind == 3 ? npr()->lineEdit() : IdN(kind))->hasFocus()) << kind;
     }
-    window.IdM[0]->setText("10");
-    QTest::keyClicks(window.IdN[0], "5");
-    window.okD[0]->click();
-    EXPECT_EQ(window.IdRes[0]->text(), "30240");
-    window.IdN[0]->setText("13");
-    EXPECT_EQ(window.IdRes[0]->text(), "");
-    window.okD[0]->click();
+    IdM(0)->setText("10");
+    QTest::keyClicks(IdN(0), "5");
+    okD(0)->click();
+    EXPECT_EQ(IdRes(0)->text(), "30240");
+    IdN(0)->setText("13");
+    EXPECT_EQ(IdRes(0)->text(), "");
+    okD(0)->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text,
               "V  Error|sólo enteros positivos\r\n y  m>n");
@@ -105,8 +105,8 @@ TEST_F(MainWindow, EqualsOrEnterEvaluateAndAnyEditEmptiesTheCount)
 // empties the list.
 TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
 {
-    QLineEdit* field = window.npr->lineEdit();
-    const auto shown = [&] { return items(window.npr).join(',') + " " + window.EtNi->text(); };
+    QLineEdit* field = npr()->lineEdit();
+    const auto shown = [&] { return items(npr()).join(',') + " " + EtNi()->text(); };
     addMultiplicities({"2", "3", "1"});
     pickMultiplicity(1);
     addMultiplicities({"4", "2"});          // the 2 equals an entry and is still a new one
@@ -123,9 +123,9 @@ TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
     EXPECT_EQ(messages.boxes[0].buttons, platform::MessageButtons::YesNo);
     EXPECT_EQ(shown(), "2,1,2 2,1,2=5");
 
-    QTest::keyClicks(window.IdM[3], "5");
-    window.BtRst[3]->click(); // empties m and the list itself, not only its drop-down
-    EXPECT_EQ(window.IdM[3]->text() + shown(), " ");
+    QTest::keyClicks(IdM(3), "5");
+    BtRst(3)->click(); // empties m and the list itself, not only its drop-down
+    EXPECT_EQ(IdM(3)->text() + shown(), " ");
     addMultiplicities({"4"});
     EXPECT_EQ(shown(), "4 4=4");
 }
@@ -134,16 +134,14 @@ TEST_F(MainWindow, PrListAddsReplacesDeletesAfterAskingAndResets)
 // entry and "x" empty it, as editing m does. Keeping an entry keeps the count.
 TEST_F(MainWindow, AnyChangeOfThePrListEmptiesItsCount)
 {
-    QLineEdit* field = window.npr->lineEdit();
+    QLineEdit* field = npr()->lineEdit();
     const auto solve = [&](const char* m) {
-        window.IdM[3]->clear();
-        QTest::keyClicks(window.IdM[3], m);
-        window.okD[3]->click();
-        return window.IdRes[3]->text();
+        IdM(3)->clear();
+        QTest::keyClicks(IdM(3), m);
+        okD(3)->click();
+        return IdRes(3)->text();
     };
-    const auto afterwards = [&] {
-        return (window.EtNi->text() + " [" + window.IdRes[3]->text() + "]").toStdString();
-    };
+    const auto afterwards = [&] { return (EtNi()->text() + " [" + IdRes(3)->text() + "]").toStdString(); };
     addMultiplicities({"2", "3", "1"});
     ASSERT_EQ(solve("6"), "60");
     addMultiplicities({"4"});
@@ -165,7 +163,7 @@ TEST_F(MainWindow, AnyChangeOfThePrListEmptiesItsCount)
     EXPECT_EQ(messages.boxes.size(), 2u) << "only the two deletion questions";
 
     ASSERT_EQ(solve("6"), "60");
-    window.BtRst[3]->click();
+    BtRst(3)->click();
     EXPECT_EQ(afterwards(), " []") << "reset";
 }
 
@@ -177,7 +175,7 @@ TEST_F(MainWindow, GeneratedCasesAreTheCoresDrawsWithTheirCounts)
     for (std::uint32_t seed = 1; seed <= 150; ++seed) {
         const int k = static_cast<int>(seed % kKinds), way = static_cast<int>(seed % 4);
         programGenerator().seed(seed);
-        way < 2 ? window.BtGen[k]->click() : window.OpG[way == 2 ? k : kAllKinds]->trigger();
+        way < 2 ? BtGen(k)->click() : action(testkit::indexed("OpG", way == 2 ? k : kAllKinds))->trigger();
         Generator replay(seed);
         for (int before = 0; way == 3 && before < k; ++before)
             GeneraCas(static_cast<FormulaKind>(before), replay);
@@ -187,9 +185,9 @@ TEST_F(MainWindow, GeneratedCasesAreTheCoresDrawsWithTheirCounts)
         std::string list; // as the drop-down and the summary beside it show it
         for (const std::string& entry : drawn.multiplicities)
             list += (list.empty() ? "" : ",") + entry;
-        const QString n = window.IdN[k] ? window.IdN[k]->text() : "";
-        const QString shown = k == 3 ? " " + items(window.npr).join(',') + " " + window.EtNi->text() : "";
-        ASSERT_EQ((window.IdM[k]->text() + " " + n + " " + window.IdRes[k]->text() + shown).toStdString(),
+        const QString n = IdN(k) ? IdN(k)->text() : "";
+        const QString shown = k == 3 ? " " + items(npr()).join(',') + " " + EtNi()->text() : "";
+        ASSERT_EQ((IdM(k)->text() + " " + n + " " + IdRes(k)->text() + shown).toStdString(),
                   drawn.m + " " + drawn.n + " " + (count.ok ? count.result : "") +
                       (k == 3 ? " " + list + " " + list + "=" + drawn.m : ""))
             << seed;
@@ -201,18 +199,18 @@ TEST_F(MainWindow, GeneratedCasesAreTheCoresDrawsWithTheirCounts)
 TEST_F(MainWindow, SetListShowsCountsUpToFiftyUntilItIsDoubleClicked)
 {
     const auto listed = [&](const char* m, const char* n) { // what the widened window lists, "-" when narrow
-        window.IdM[4]->setText(m);
-        window.IdN[4]->setText(n);
-        window.okD[4]->click();
-        QTest::mouseDClick(window.IdRes[4], Qt::LeftButton);
-        return window.centralWidget()->width() == platform::px(10300) ? window.IdConjs->toPlainText() : "-";
+        IdM(4)->setText(m);
+        IdN(4)->setText(n);
+        okD(4)->click();
+        QTest::mouseDClick(IdRes(4), Qt::LeftButton);
+        return window.centralWidget()->width() == platform::px(10300) ? IdConjs()->toPlainText() : "-";
     };
-    QTest::mouseDClick(window.IdRes[0], Qt::LeftButton); // nothing evaluated yet
+    QTest::mouseDClick(IdRes(0), Qt::LeftButton); // nothing evaluated yet
     EXPECT_EQ(listed("51", "1"), "-");
     EXPECT_TRUE(listed("50", "1").endsWith("\n 50) X"));
     EXPECT_EQ(listed("4", "2"), "[abcd]\n 1) ab\n 2) ac\n 3) ad\n 4) bc\n 5) bd\n 6) cd");
-    QTest::mouseDClick(window.IdConjs->viewport(), Qt::LeftButton);
-    EXPECT_TRUE(window.IdConjs->visibleRegion().isEmpty());
+    QTest::mouseDClick(IdConjs()->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(IdConjs()->visibleRegion().isEmpty());
 }
 
 // A count carries its working as the result box's tool tip and description
@@ -250,4 +248,41 @@ TEST_F(MainWindow, ACountCarriesItsWorkingUntilItGoes)
     window.findChild<QAction*>("OpG(6)")->trigger(); // "Todos"
     for (int kind = 0; kind < kKinds; ++kind)
         EXPECT_TRUE(QString::fromStdString(working(kind)).endsWith(" = " + box(kind)->text())) << kind;
+}
+
+// What a screen reader hears of a widget: its name, value and description.
+static std::string heard(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face == nullptr)
+        return "<none>";
+    return (face->text(QAccessible::Name) + "|" + face->text(QAccessible::Value) + "|" +
+            face->text(QAccessible::Description))
+        .toStdString();
+}
+
+// Every widget that shows an answer says it to a screen reader: the counts,
+// the PR summary, the listed sets and the drawn Newton expansion, and says
+// nothing of one that is gone.
+TEST_F(MainWindow, ScreenReadersHearEveryAnswer)
+{
+    IdM(3)->setText("6");
+    addMultiplicities({"2", "3", "1"});
+    okD(3)->click();
+    EXPECT_EQ(heard(EtNi()), "PR resumen||2,3,1=6");
+    EXPECT_EQ(heard(IdRes(3)).substr(0, 16), "PR resultado|60|");
+    BtRst(3)->click();
+    EXPECT_EQ(heard(EtNi()), "PR resumen||");
+
+    IdM(4)->setText("3");
+    IdN(4)->setText("2");
+    okD(4)->click();
+    QTest::mouseDClick(IdRes(4), Qt::LeftButton);
+    EXPECT_EQ(heard(IdConjs()), "Conjuntos|[abc]\n 1) ab\n 2) ac\n 3) bc|");
+
+    QTest::keyClicks(idNb(), "2");
+    QTest::keyClick(idNb(), Qt::Key_Return);
+    EXPECT_EQ(heard(BNwt()), "Newton desarrollo||(a+b)^2 = a^2 +2a b+ b^2");
+    QTest::keyClicks(idNb(), "0");
+    EXPECT_EQ(heard(BNwt()), "Newton desarrollo||") << "the drawing is gone";
 }

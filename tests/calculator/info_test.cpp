@@ -11,9 +11,9 @@ using InfoMenu = testkit::MainWindowTest;
 // the document.
 TEST_F(InfoMenu, DocumentsOpenThroughTheInterpreterAndOnlyAFailedFallbackIsReported)
 {
-    window.OpInfo->trigger();
+    action("OpInfo")->trigger();
     starter.outcomes = {false, false};
-    window.OpWeb->trigger();
+    action("OpWeb")->trigger();
     ASSERT_EQ(starter.starts.size(), 3u);
     EXPECT_EQ(starter.starts[0].commandLine, "cmd.exe /c " + work.file("Tarvi.pdf"));
     EXPECT_EQ(starter.starts[0].style, platform::WindowStyle::Hidden);
@@ -27,18 +27,18 @@ TEST_F(InfoMenu, DocumentsOpenThroughTheInterpreterAndOnlyAFailedFallbackIsRepor
 // Salir ends the program even while it is open.
 TEST_F(InfoMenu, SobreShowsOneModelessAboutWindowThatHumClosesAndSalirEnds)
 {
-    window.quant->trigger();
-    window.quant->trigger();
+    action("quant")->trigger();
+    action("quant")->trigger();
     const QList<FQuant*> about = window.findChildren<FQuant*>();
     ASSERT_EQ(about.size(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QTest::mouseClick(about[0]->cmdOK, Qt::LeftButton);
     EXPECT_FALSE(about[0]->isVisible());
-    window.quant->trigger();
+    action("quant")->trigger();
     EXPECT_EQ(window.findChildren<FQuant*>(), about);
     EXPECT_TRUE(about[0]->isVisible());
 
-    QTimer::singleShot(0, window.OpSurt, &QAction::trigger);
+    QTimer::singleShot(0, action("OpSurt"), &QAction::trigger);
     QObject watchdog; // takes its timer along once the loop has ended
     QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "calculator/ftarvi.h"
+#include "render/picturearea.h"
+#include "testkit/controls.h"
 #include "testkit/fakes.h"
 #include "testkit/workdir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -26,12 +30,31 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
+    // The window's controls, found by their names.
+    QLineEdit* IdM(int kind) const { return control<QLineEdit>(window, indexed("IdM", kind)); }
+    QLineEdit* IdN(int kind) const // null for P and PR, which have no n box
+    {
+        return window.findChild<QLineEdit*>(indexed("IdN", kind));
+    }
+    QPushButton* okD(int kind) const { return control<QPushButton>(window, indexed("okD", kind)); }
+    QLineEdit* IdRes(int kind) const { return control<QLineEdit>(window, indexed("IdRes", kind)); }
+    QPushButton* BtGen(int kind) const { return control<QPushButton>(window, indexed("BtGen", kind)); }
+    QPushButton* BtRst(int kind) const { return control<QPushButton>(window, indexed("BtRst", kind)); }
+    QComboBox* npr() const { return control<QComboBox>(window, "npr"); }
+    QLabel* EtNi() const { return control<QLabel>(window, "EtNi"); }
+    QLineEdit* idNb() const { return control<QLineEdit>(window, "idNb"); }
+    QPushButton* OkNwt() const { return control<QPushButton>(window, "OkNwt"); }
+    QComboBox* LstC() const { return control<QComboBox>(window, "LstC"); }
+    PictureArea* BNwt() const { return control<PictureArea>(window, "BNwt"); }
+    QPlainTextEdit* IdConjs() const { return control<QPlainTextEdit>(window, "IdConjs"); }
+    QAction* action(const QString& name) const { return control<QAction>(window, name); }
+
     // Types each entry into the PR list's field and presses Enter.
     void addMultiplicities(std::initializer_list<const char*> entries)
     {
         for (const char* entry : entries) {
-            QTest::keyClicks(window.npr->lineEdit(), QString::fromUtf8(entry));
-            QTest::keyClick(window.npr->lineEdit(), Qt::Key_Return);
+            QTest::keyClicks(npr()->lineEdit(), QString::fromUtf8(entry));
+            QTest::keyClick(npr()->lineEdit(), Qt::Key_Return);
         }
     }
 
@@ -39,10 +62,10 @@ protected:
     // user does, and selects the field's text, ready to be typed over.
     void pickMultiplicity(int position)
     {
-        window.npr->setCurrentIndex(-1);
+        npr()->setCurrentIndex(-1);
         for (int i = 0; i <= position; ++i)
-            QTest::keyClick(window.npr, Qt::Key_Down);
-        window.npr->lineEdit()->selectAll();
+            QTest::keyClick(npr(), Qt::Key_Down);
+        npr()->lineEdit()->selectAll();
     }
 
     // The entries of a drop-down, in order.

@@ -10,10 +10,10 @@ protected:
     // the first character's font, then every character drawn.
     QString expand(const char* n)
     {
-        window.idNb->clear();
-        QTest::keyClicks(window.idNb, n);
-        QTest::keyClick(window.idNb, Qt::Key_Return);
-        const std::vector<PictureArea::Glyph>& glyphs = window.BNwt->drawing();
+        idNb()->clear();
+        QTest::keyClicks(idNb(), n);
+        QTest::keyClick(idNb(), Qt::Key_Return);
+        const std::vector<PictureArea::Glyph>& glyphs = BNwt()->drawing();
         QString shown = glyphs.empty() ? "" : glyphs[0].family + " " + QString::number(glyphs[0].size) + ":";
         for (const PictureArea::Glyph& g : glyphs)
             shown += QString::fromUcs4(&g.c, 1);
@@ -27,17 +27,17 @@ protected:
 TEST_F(NewtonRow, ExpandsOrShowsTheMessageKeepingTheCoefficientsItCouldCompute)
 {
     EXPECT_EQ(expand("3"), "Tahoma 9.75:(a+b)3 = a3 +3a2 b+3a b2+ b3");
-    EXPECT_EQ(items(window.LstC), (QStringList{"1", "3", "3", "1"}));
+    EXPECT_EQ(items(LstC()), (QStringList{"1", "3", "3", "1"}));
     EXPECT_TRUE(expand("11").startsWith("Arial Narrow 8:(a+b)11 = a11 +11a10 b+55a9 b2"));
     expand("98"); // listed whole, and the same on both sides of the row
-    EXPECT_EQ(window.LstC->itemText(93).toStdString() + " " + window.LstC->itemText(5).toStdString(),
+    EXPECT_EQ(LstC()->itemText(93).toStdString() + " " + LstC()->itemText(5).toStdString(),
               "67910864 67910864");
     for (const char* bad : {"0", "abc", "32768", "171"})
         EXPECT_EQ(expand(bad), "") << bad;
     ASSERT_EQ(messages.boxes.size(), 4u) << "one message for each unusable exponent, none before";
     for (const testkit::FakeMessages::Box& box : messages.boxes)
         EXPECT_EQ(box.title + "|" + box.text, "Binomio de Newton|n ha de ser un entero positivo");
-    EXPECT_EQ(window.LstC->count(), static_cast<int>(expandBinomial(171).coefficients.size()));
+    EXPECT_EQ(LstC()->count(), static_cast<int>(expandBinomial(171).coefficients.size()));
 }
 
 // Every character of the longest expansion ends inside the area, in the fonts
@@ -46,7 +46,7 @@ TEST_F(NewtonRow, ExpandsOrShowsTheMessageKeepingTheCoefficientsItCouldCompute)
 TEST_F(NewtonRow, TheLongestExpansionStaysInsideTheAreaAndRedrawsUnchanged)
 {
     expand("170");
-    PictureArea& area = *window.BNwt;
+    PictureArea& area = *BNwt();
     const std::vector<PictureArea::Glyph> drawn = area.drawing();
     const QImage first = area.grab().toImage();
     for (const PictureArea::Glyph& g : drawn) {
@@ -55,7 +55,7 @@ TEST_F(NewtonRow, TheLongestExpansionStaysInsideTheAreaAndRedrawsUnchanged)
             << QString::fromUcs4(&g.c, 1).toStdString() << " at " << g.x << ", " << g.y;
     }
     for (int press = 2; press <= 50; ++press)
-        QTest::keyClick(window.idNb, Qt::Key_Return);
+        QTest::keyClick(idNb(), Qt::Key_Return);
     EXPECT_EQ(area.drawing().size(), drawn.size());
     EXPECT_EQ(area.grab().toImage(), first);
     EXPECT_TRUE(messages.boxes.empty());
@@ -65,15 +65,13 @@ TEST_F(NewtonRow, TheLongestExpansionStaysInsideTheAreaAndRedrawsUnchanged)
 // expansion, and shrinks back when the exponent is edited.
 TEST_F(NewtonRow, ALongExpansionGrowsTheWindowAndTypingShrinksItBack)
 {
-    const int areaHeight = window.BNwt->height();
-    const auto margin = [&] {
-        return window.centralWidget()->height() - window.BNwt->y() - window.BNwt->height();
-    };
+    const int areaHeight = BNwt()->height();
+    const auto margin = [&] { return window.centralWidget()->height() - BNwt()->y() - BNwt()->height(); };
     expand("170");
-    EXPECT_GT(window.BNwt->height(), areaHeight * 10);
+    EXPECT_GT(BNwt()->height(), areaHeight * 10);
     EXPECT_EQ(margin(), 23); // pixels: the 345 twips of the design
-    QTest::keyClick(window.idNb, Qt::Key_Backspace);
-    EXPECT_TRUE(window.BNwt->drawing().empty());
-    EXPECT_EQ(window.BNwt->height(), areaHeight);
+    QTest::keyClick(idNb(), Qt::Key_Backspace);
+    EXPECT_TRUE(BNwt()->drawing().empty());
+    EXPECT_EQ(BNwt()->height(), areaHeight);
     EXPECT_EQ(margin(), 23);
 }

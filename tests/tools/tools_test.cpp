@@ -1,6 +1,7 @@
 #include "calculator/ftarvi.h"
 #include "platform/files.h"
 #include "platform/language.h"
+#include "testkit/controls.h"
 #include "testkit/fakes.h"
 #include "testkit/specialfiles.h"
 #include "testkit/workdir.h"
@@ -29,6 +30,15 @@ using platform::WindowStyle;
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
+
+// The tool entries ITool(1) ... ITool(12) of a window's menu.
+std::array<QAction*, kMaxTools> toolEntries(const QObject& window)
+{
+    std::array<QAction*, kMaxTools> entries{};
+    for (int i = 1; i <= kMaxTools; ++i)
+        entries[static_cast<std::size_t>(i - 1)] = control<QAction>(window, indexed("ITool", i));
+    return entries;
+}
 
 QByteArray readBytes(const QString& name)
 {
@@ -197,7 +207,8 @@ TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
     ASSERT_TRUE(makeFifo("Tools.rel"));
     EXPECT_FALSE(LlegeixTools(dir.folder()));
     const FTarvi window{services};
-    EXPECT_TRUE(std::none_of(window.ITool.begin(), window.ITool.end(),
+    const std::array<QAction*, kMaxTools> entries = toolEntries(window);
+    EXPECT_TRUE(std::none_of(entries.begin(), entries.end(),
                              [](const QAction* entry) { return entry->isVisible(); }));
 
     ASSERT_TRUE(makeFifo("Lng.txt"));
@@ -212,7 +223,7 @@ protected:
     QStringList shown() const
     {
         QStringList captions;
-        for (const QAction* entry : mainWindow.ITool)
+        for (const QAction* entry : toolEntries(mainWindow))
             if (entry->isVisible())
                 captions << entry->text();
         return captions;
@@ -226,7 +237,8 @@ protected:
             QDir::setCurrent(elsewhere.path()); // the program must not depend on the current folder
             return chosen;
         };
-        editor = EditaTools(&mainWindow, {services, chooser, commandLine});
+        editor =
+            EditaTools(&mainWindow, MenuEntries(toolEntries(mainWindow)), {services, chooser, commandLine});
     }
 
     QLineEdit* Ed(int i) const { return editor->findChild<QLineEdit*>(QStringLiteral("Ed(%1)").arg(i)); }
@@ -400,7 +412,7 @@ TEST_F(Editor, AnEntryStartsTheToolItShows)
     click("BtOk");
     const auto started = [this] {
         QStringList lines;
-        for (QAction* entry : mainWindow.ITool)
+        for (QAction* entry : toolEntries(mainWindow))
             if (entry->isVisible()) {
                 entry->trigger();
                 lines << starter.starts.back().commandLine;
