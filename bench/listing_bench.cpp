@@ -11,7 +11,7 @@ void list(benchmark::State& state, tarvi::FormulaKind kind, tarvi::PanelInputs i
 {
     const tarvi::Separators separators;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tarvi::ListingFor(kind, inputs, separators));
+        benchmark::DoNotOptimize(tarvi::listingFor(kind, inputs, separators));
 }
 
 BENCHMARK_CAPTURE(list, C_50_49, tarvi::FormulaKind::C, {"50", "49", {}});

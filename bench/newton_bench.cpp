@@ -50,10 +50,10 @@ template <auto Draw> void draw(benchmark::State& state)
 }
 
 void PintaFrmFast(benchmark::State& state) { draw<tarvi::PintaFrm>(state); }
-void PintaFrmLiteral(benchmark::State& state) { draw<tarvi::testkit::PintaFrmLiteral>(state); }
+void literalPintaFrm(benchmark::State& state) { draw<tarvi::testkit::literalPintaFrm>(state); }
 
 BENCHMARK(PintaFrmFast)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PintaFrmLiteral)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
+BENCHMARK(literalPintaFrm)->Arg(12)->Arg(50)->Arg(170)->Unit(benchmark::kMicrosecond);
 
 // Pressing "Ok>" with n = 170 in the main window: reading the exponent, the
 // coefficients and the text, the list, the layout with the area and the window

@@ -10,9 +10,9 @@ bool ObreDoc(platform::ProgramStarter& starter, const QString& doc)
     return starter.start(QStringLiteral("command.com /c ") + doc, platform::WindowStyle::Hidden);
 }
 
-QString ObreDocFailureTitle() { return QStringLiteral("Tarvi"); }
+QString openDocFailureTitle() { return QStringLiteral("Tarvi"); }
 
-QString ObreDocFailureText(const QString& doc)
+QString openDocFailureText(const QString& doc)
 {
     return QStringLiteral("No se ha podido abrir el documento %1:\r\n"
                           "no hay ningún programa que pueda abrirlo.")

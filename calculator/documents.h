@@ -14,7 +14,7 @@ namespace tarvi {
 bool ObreDoc(platform::ProgramStarter& starter, const QString& doc);
 
 // The message shown when ObreDoc could not start either interpreter.
-QString ObreDocFailureTitle();
-QString ObreDocFailureText(const QString& doc);
+QString openDocFailureTitle();
+QString openDocFailureText(const QString& doc);
 
 } // namespace tarvi

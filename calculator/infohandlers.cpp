@@ -21,7 +21,7 @@ void FTarvi::connectInfo()
 void FTarvi::openDocument(const QString& doc)
 {
     if (!ObreDoc(services_.starter, services_.folder.document(doc)))
-        services_.messages.show(ObreDocFailureTitle(), ObreDocFailureText(doc),
+        services_.messages.show(openDocFailureTitle(), openDocFailureText(doc),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 

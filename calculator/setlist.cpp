@@ -68,7 +68,7 @@ void FTarvi::MostraConjs(std::int16_t kind)
     // and counted again: a list that no longer matches its count, or a case
     // the letters cannot name, leaves the window as it is.
     const Listing listing =
-        ListingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
+        listingFor(static_cast<FormulaKind>(kind), panelInputs(kind), platform::systemSeparators());
     if (listing.status != Listing::Status::Listed)
         return;
     IdConjs->setPlainText(platform::toQt(withLineFeeds(listing.text)));

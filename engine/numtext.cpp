@@ -7,9 +7,9 @@
 
 namespace tarvi {
 
-std::string IntegerText(long long value) { return std::to_string(value); }
+std::string integerText(long long value) { return std::to_string(value); }
 
-std::string GeneralNumberText(double x)
+std::string generalNumberText(double x)
 {
     if (x == 0.0)
         return "0";
@@ -49,7 +49,7 @@ std::string GeneralNumberText(double x)
     return text.append(digits, 0, point).append(".").append(digits, point);
 }
 
-double NearestWith15Digits(std::string_view digits)
+double nearestWith15Digits(std::string_view digits)
 {
     constexpr std::size_t kSignificant = 15;
     unsigned long long kept = 0;
@@ -77,7 +77,7 @@ std::string FormatCoef(double x)
         return "";
     if (x == -1.0)
         return "-";
-    return GeneralNumberText(x);
+    return generalNumberText(x);
 }
 
 std::string FormatPot(std::string_view base, std::int16_t e)
@@ -86,7 +86,7 @@ std::string FormatPot(std::string_view base, std::int16_t e)
         return "";
     if (e == 1)
         return std::string(base);
-    return std::string(base) + "^" + IntegerText(e);
+    return std::string(base) + "^" + integerText(e);
 }
 
 } // namespace tarvi

@@ -6,7 +6,7 @@
 
 namespace tarvi::testkit {
 
-void PintaFrmLiteral(DrawingArea& area, float x, float& y, std::u32string_view text)
+void literalPintaFrm(DrawingArea& area, float x, float& y, std::u32string_view text)
 {
     const float S = area.fontSize();
     const FrmMetrics m(S, area.scaleWidth());

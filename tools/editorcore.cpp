@@ -7,7 +7,7 @@
 
 namespace tarvi {
 
-LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder& folder)
+LanguageChoice chooseLanguage(const QString& commandLine, const platform::WorkFolder& folder)
 {
     LanguageChoice choice;
     QString code = commandLine;
@@ -32,7 +32,7 @@ LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder
     return choice;
 }
 
-const EditorTexts& TextsFor(platform::Language language)
+const EditorTexts& textsFor(platform::Language language)
 {
     static const std::array<EditorTexts, 3> texts = {{
         {QStringLiteral("Tools edition"),
@@ -69,12 +69,12 @@ const EditorTexts& TextsFor(platform::Language language)
     return texts[platform::column(language)];
 }
 
-QString EraseQuestion(const EditorTexts& texts, const QString& title)
+QString eraseQuestion(const EditorTexts& texts, const QString& title)
 {
     return texts.erasePrefix + title.toUpper() + QStringLiteral(" ?");
 }
 
-AcceptOutcome AcceptaTool(const ToolEntry& entry)
+AcceptOutcome acceptTool(const ToolEntry& entry)
 {
     if (entry.Title.trimmed().isEmpty())
         return AcceptOutcome::EmptyTitle;
@@ -89,7 +89,7 @@ AcceptOutcome AcceptaTool(const ToolEntry& entry)
     return AcceptOutcome::Replaced;
 }
 
-void EsborraTool()
+void eraseTool()
 {
     if (ToolActual == 0)
         return;
@@ -98,7 +98,7 @@ void EsborraTool()
         Tools[k] = Tools[k + 1];
 }
 
-PathParts SplitPath(const QString& path)
+PathParts splitPath(const QString& path)
 {
     const qsizetype last = path.lastIndexOf(QDir::separator());
     if (last < 0)

@@ -24,7 +24,7 @@ struct LanguageChoice {
 // Picks the language from the program's arguments joined by blanks or, when
 // there are none, from the first field of Lng.txt in the working folder:
 // "cat" (any case) is Catalan, "esp" Spanish, any other text English.
-LanguageChoice TriaIdioma(const QString& commandLine, const platform::WorkFolder& folder);
+LanguageChoice chooseLanguage(const QString& commandLine, const platform::WorkFolder& folder);
 
 // The editor's texts in one language.
 struct EditorTexts {
@@ -39,21 +39,21 @@ struct EditorTexts {
     QString saveFailed;
 };
 
-const EditorTexts& TextsFor(platform::Language language);
+const EditorTexts& textsFor(platform::Language language);
 
 // The question asked before a tool is deleted: "¿Eliminar NOTEPAD ?".
-QString EraseQuestion(const EditorTexts& texts, const QString& title);
+QString eraseQuestion(const EditorTexts& texts, const QString& title);
 
 enum class AcceptOutcome { Added, Replaced, ListFull, EmptyTitle };
 
 // Puts the entry into slot ToolActual, or at the end of the list when
 // ToolActual is 0. An entry without a title, or a new one when twelve tools are
 // already listed, is refused and the list is left as it was.
-AcceptOutcome AcceptaTool(const ToolEntry& entry);
+AcceptOutcome acceptTool(const ToolEntry& entry);
 
 // Deletes the tool of slot ToolActual and moves the ones after it up; nothing
 // when ToolActual is 0.
-void EsborraTool();
+void eraseTool();
 
 // A chosen path split into the file name and the folder it lies in. A file at
 // the root keeps the root as its folder, so that the launcher's join names the
@@ -62,6 +62,6 @@ struct PathParts {
     QString file;
     QString workDir;
 };
-PathParts SplitPath(const QString& path);
+PathParts splitPath(const QString& path);
 
 } // namespace tarvi

@@ -120,12 +120,12 @@ void FTools::Form_Load()
 {
     Carregat = false;
 
-    const LanguageChoice choice = TriaIdioma(setup_.commandLine, setup_.services.folder);
+    const LanguageChoice choice = chooseLanguage(setup_.commandLine, setup_.services.folder);
     RefrescaMenu = choice.refrescaMenu;
     if (choice.idioma)
         platform::setCurrentLanguage(*choice.idioma);
 
-    const EditorTexts& texts = TextsFor(platform::currentLanguage());
+    const EditorTexts& texts = textsFor(platform::currentLanguage());
     setWindowTitle(texts.window);
     EtTools->setText(texts.tools);
     Ped->setTitle(texts.tool);
@@ -189,16 +189,16 @@ void FTools::showRefusal(const QString& text)
 void FTools::OkEd_Click()
 {
     const ToolEntry entry{Ed[0]->text(), Ed[1]->text(), Ed[2]->text(), Ed[3]->text()};
-    switch (AcceptaTool(entry)) {
+    switch (acceptTool(entry)) {
     case AcceptOutcome::Added:
     case AcceptOutcome::Replaced:
         LlistaTools();
         break;
     case AcceptOutcome::ListFull:
-        showRefusal(TextsFor(platform::currentLanguage()).listFull);
+        showRefusal(textsFor(platform::currentLanguage()).listFull);
         break;
     case AcceptOutcome::EmptyTitle:
-        showRefusal(TextsFor(platform::currentLanguage()).emptyTitle);
+        showRefusal(textsFor(platform::currentLanguage()).emptyTitle);
         Ed[0]->setFocus();
         break;
     }
@@ -208,13 +208,13 @@ void FTools::BtBrr_Click()
 {
     if (ToolActual == 0)
         return;
-    const EditorTexts& texts = TextsFor(platform::currentLanguage());
+    const EditorTexts& texts = textsFor(platform::currentLanguage());
     const platform::MessageAnswer answer =
-        setup_.services.messages.show(texts.confirmTitle, EraseQuestion(texts, Tools[ToolActual].Title),
+        setup_.services.messages.show(texts.confirmTitle, eraseQuestion(texts, Tools[ToolActual].Title),
                                       platform::MessageIcon::None, platform::MessageButtons::YesNo);
     if (answer != platform::MessageAnswer::Yes)
         return;
-    EsborraTool();
+    eraseTool();
     LlistaTools();
 }
 
@@ -224,7 +224,7 @@ void FTools::BtCerc_Click()
     const QString path =
         setup_.chooser(setup_.services, platform::FileMode::Open, folder, QStringLiteral("*.exe|*.*"));
     if (!path.isEmpty()) {
-        const PathParts parts = SplitPath(QDir::toNativeSeparators(path));
+        const PathParts parts = splitPath(QDir::toNativeSeparators(path));
         Ed[1]->setText(parts.file);
         Ed[2]->setText(parts.workDir);
     }
@@ -242,7 +242,7 @@ void FTools::BtOk_Click()
 {
     const platform::FsResult saved = DesaTools(setup_.services.folder);
     if (!saved.ok()) {
-        showRefusal(TextsFor(platform::currentLanguage()).saveFailed + QStringLiteral("\r\n") +
+        showRefusal(textsFor(platform::currentLanguage()).saveFailed + QStringLiteral("\r\n") +
                     platform::reasonText(saved, platform::currentLanguage()));
         return;
     }

@@ -80,7 +80,7 @@ void reportFailure(const platform::Services& services, const ToolEntry& tool, co
 
 } // namespace
 
-QString LiniaOrdres(const ToolEntry& tool)
+QString toolCommandLine(const ToolEntry& tool)
 {
     const QString fileAndParams = tool.File + QLatin1Char(' ') + tool.Params;
     QString line = platform::toQt(trimBlanks(platform::viewOf(fileAndParams)));
@@ -98,7 +98,7 @@ bool EsPrograma(const QString& commandLine)
 
 void ExecutaTool(const ToolEntry& tool, const platform::Services& services)
 {
-    const QString line = LiniaOrdres(tool);
+    const QString line = toolCommandLine(tool);
     if (EsPrograma(line)) {
         if (!services.starter.start(line, platform::WindowStyle::NormalFocus))
             reportFailure(services, tool, line);

@@ -66,7 +66,7 @@ void OmpleMenuTools(ToolMenu& window, const platform::Services& services);
 // The command line of a tool: file and parameters, blanks trimmed at both
 // ends, with the work folder and a separator in front when there is one.
 // Nothing is quoted.
-QString LiniaOrdres(const ToolEntry& tool);
+QString toolCommandLine(const ToolEntry& tool);
 
 // True when the command line names a program: ".exe", ".com" or ".bat"
 // anywhere in it, in any case.

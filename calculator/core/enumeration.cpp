@@ -152,7 +152,7 @@ std::string Conjs(std::string_view letters, std::int16_t n)
     return subsets(letters, static_cast<std::size_t>(n));
 }
 
-Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators)
+Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators)
 {
     Multiplicitats record;
     Listing listing;

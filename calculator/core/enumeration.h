@@ -55,6 +55,6 @@ struct Listing {
 //   C   n-element subsets of the m letters (through Conjs)
 //   CR  n-element multisets of the m letters, as non-decreasing words
 // A count of 1 with nothing to choose (n = 0) lists one empty entry " 1) ".
-Listing ListingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators);
+Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators);
 
 } // namespace tarvi

@@ -65,9 +65,9 @@ double count(FormulaKind kind, const PanelInputs& inputs, const Separators& sepa
 
 } // namespace
 
-std::string ErrorTitle(FormulaKind kind) { return std::string(NomsFormula[index(kind)]).append("  Error"); }
+std::string errorTitle(FormulaKind kind) { return std::string(NomsFormula[index(kind)]).append("  Error"); }
 
-std::string ErrorMessage(FormulaKind kind)
+std::string errorMessage(FormulaKind kind)
 {
     switch (kind) {
     case FormulaKind::PR:
@@ -90,11 +90,11 @@ Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators
         // Shown as a 32-bit integer, to the nearest, halves to the even neighbour.
         const double whole = std::nearbyint(x);
         if (std::isfinite(whole) && whole >= INT32_MIN && whole <= INT32_MAX)
-            return {true, IntegerText(static_cast<long long>(whole)), {}, {}};
+            return {true, integerText(static_cast<long long>(whole)), {}, {}};
     } catch (const Rejected&) {
     } catch (const ArithmeticFailure&) {
     }
-    return {false, {}, ErrorTitle(kind), ErrorMessage(kind)};
+    return {false, {}, errorTitle(kind), errorMessage(kind)};
 }
 
 } // namespace tarvi

@@ -33,7 +33,7 @@ Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators
                    Multiplicitats& record);
 
 // The title and message of a panel's error box.
-std::string ErrorTitle(FormulaKind kind);
-std::string ErrorMessage(FormulaKind kind);
+std::string errorTitle(FormulaKind kind);
+std::string errorMessage(FormulaKind kind);
 
 } // namespace tarvi

@@ -59,12 +59,12 @@ std::optional<Parameters> read(FormulaKind kind, const PanelInputs& inputs, cons
 std::string superscript(int exponent)
 {
     std::string raised;
-    for (char digit : IntegerText(exponent))
+    for (char digit : integerText(exponent))
         raised += kSuperscriptDigits[static_cast<std::size_t>(digit - '0')];
     return raised;
 }
 
-std::string factorial(int n) { return IntegerText(n) + "!"; }
+std::string factorial(int n) { return integerText(n) + "!"; }
 
 // The factors from, from - 1, ..., to (from >= to).
 std::string descending(int from, int to)
@@ -73,7 +73,7 @@ std::string descending(int from, int to)
     const auto times = [&](int factor) {
         if (!product.empty())
             product += kTimes;
-        product += IntegerText(factor);
+        product += integerText(factor);
     };
     if (from - to + 1 > kWholeRun) {
         for (int factor = from; factor > from - 3; --factor)
@@ -99,10 +99,10 @@ std::string grouped(const std::string& product, int factors)
 // One beyond the double range is none the evaluation could have formed.
 std::string numberText(const ExactWhole& value)
 {
-    const double nearest = NearestWith15Digits(value.digits());
+    const double nearest = nearestWith15Digits(value.digits());
     if (!std::isfinite(nearest))
         throw ArithmeticFailure(ArithmeticFailure::Kind::FloatingPoint, "beyond the double range");
-    return GeneralNumberText(nearest);
+    return generalNumberText(nearest);
 }
 
 std::string quotient(const ExactWhole& numerator, const ExactWhole& denominator)
@@ -136,11 +136,11 @@ private:
 std::string named(FormulaKind kind, const Parameters& p)
 {
     std::string name(NomsFormula[static_cast<std::size_t>(index(kind))]);
-    name += "(" + IntegerText(p.m);
+    name += "(" + integerText(p.m);
     if (hasN(kind))
-        name += "," + IntegerText(p.n);
+        name += "," + integerText(p.n);
     for (std::size_t i = 0; i < p.multiplicities.size(); ++i)
-        name.append(i == 0 ? "; " : ",").append(IntegerText(p.multiplicities[i]));
+        name.append(i == 0 ? "; " : ",").append(integerText(p.multiplicities[i]));
     return name + ")";
 }
 
@@ -187,7 +187,7 @@ std::string working(FormulaKind kind, const Parameters& p, const std::string& co
             steps.then(descending(m, m - n + 1));
         break;
     case FormulaKind::VR:
-        steps.then(IntegerText(m) + superscript(n));
+        steps.then(integerText(m) + superscript(n));
         break;
     case FormulaKind::P:
         steps.then(factorial(m));
@@ -206,7 +206,7 @@ std::string working(FormulaKind kind, const Parameters& p, const std::string& co
     case FormulaKind::CR:
         // m·(m+1)···(m+n-1) / n!, the same product as C(m+n-1,n) counts.
         if (n > 0) {
-            steps.then("C(" + IntegerText(m + n - 1) + "," + IntegerText(n) + ")");
+            steps.then("C(" + integerText(m + n - 1) + "," + integerText(n) + ")");
             fallingOverFactorial(steps, m + n - 1, n);
         }
         break;

@@ -60,7 +60,7 @@ std::string MultiplicityList::summary(const Separators& separators) const
         else if (sumKnown)
             sum = static_cast<std::int16_t>(sum + *value);
     }
-    return text + "=" + (sumKnown ? IntegerText(sum) : std::string("?"));
+    return text + "=" + (sumKnown ? integerText(sum) : std::string("?"));
 }
 
 } // namespace tarvi

@@ -28,8 +28,8 @@ NewtonExpansion expandBinomial(std::int16_t n)
             // can be computed at all; what is shown is the exact count, so
             // every coefficient is whole and C(n,k) reads as C(n,n-k).
             (void)Comb(n, static_cast<std::int16_t>(k));
-            const double c = NearestWith15Digits(exact.digits());
-            out.coefficients.push_back(GeneralNumberText(c));
+            const double c = nearestWith15Digits(exact.digits());
+            out.coefficients.push_back(generalNumberText(c));
             if (k > 0)
                 out.formula += '+';
             out.formula += FormatCoef(c);

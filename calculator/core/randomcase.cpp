@@ -10,15 +10,15 @@ RandomCase GeneraCas(FormulaKind kind, Generator& generator)
     const std::int16_t m = static_cast<std::int16_t>(n + NumAtzar(1, 5, generator));
 
     RandomCase drawn;
-    drawn.m = IntegerText(m);
+    drawn.m = integerText(m);
     if (hasN(kind))
-        drawn.n = IntegerText(n);
+        drawn.n = integerText(n);
     if (kind == FormulaKind::PR) {
         std::int16_t sum = NumAtzar(1, static_cast<std::int16_t>(m / 2), generator);
-        drawn.multiplicities.push_back(IntegerText(sum));
+        drawn.multiplicities.push_back(integerText(sum));
         while (sum < m) {
             const std::int16_t l = NumAtzar(1, static_cast<std::int16_t>(m - sum), generator);
-            drawn.multiplicities.push_back(IntegerText(l));
+            drawn.multiplicities.push_back(integerText(l));
             sum = static_cast<std::int16_t>(sum + l);
         }
     }

@@ -25,5 +25,5 @@ TEST(ObreDoc, FallsBackOnlyWhenTheInterpreterCannotStart)
         for (const auto& start : starter.starts)
             EXPECT_EQ(start.style, platform::WindowStyle::Hidden);
     }
-    EXPECT_TRUE(ObreDocFailureText("Veldra.htm").contains("Veldra.htm"));
+    EXPECT_TRUE(openDocFailureText("Veldra.htm").contains("Veldra.htm"));
 }

@@ -13,7 +13,7 @@ const Separators kC{".", ","};
 static Listing list(FormulaKind kind, std::string m, std::string n = {},
                     std::vector<std::string> multiplicities = {})
 {
-    return ListingFor(kind, {std::move(m), std::move(n), std::move(multiplicities)}, kC);
+    return listingFor(kind, {std::move(m), std::move(n), std::move(multiplicities)}, kC);
 }
 
 // Checks one listing against what the panel counted: the letters line, then as

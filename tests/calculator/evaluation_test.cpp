@@ -15,7 +15,7 @@ static std::string shown(FormulaKind kind, const PanelInputs& inputs)
     return e.ok ? e.result : e.title + " | " + e.message;
 }
 
-static std::string error(FormulaKind kind) { return ErrorTitle(kind) + " | " + ErrorMessage(kind); }
+static std::string error(FormulaKind kind) { return errorTitle(kind) + " | " + errorMessage(kind); }
 
 // A case as a failure names it: "V 4 5", "PR 3 [2][x]".
 static std::string named(FormulaKind kind, const PanelInputs& inputs)

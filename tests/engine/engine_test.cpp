@@ -73,7 +73,7 @@ TEST(NumberText, EveryDouble)
         {-limits::quiet_NaN(), "nan"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(GeneralNumberText(row.x), row.text) << row.x;
+        EXPECT_EQ(generalNumberText(row.x), row.text) << row.x;
 }
 
 // A whole number known by its exact digits is rounded once, from its exact
@@ -94,7 +94,7 @@ TEST(NumberText, ExactWholeNumbersRoundOnceTo15Digits)
         {"1" + std::string(400, '0'), "inf"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(GeneralNumberText(NearestWith15Digits(row.digits)), row.text) << row.digits;
+        EXPECT_EQ(generalNumberText(nearestWith15Digits(row.digits)), row.text) << row.digits;
 }
 
 // Exact far beyond 64 bits: 170!, and the middle of the row of 170 reached by

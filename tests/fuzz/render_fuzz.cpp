@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           area.currentY());
     };
     const auto fast = outcome(tarvi::PintaFrm);
-    const auto literal = outcome(tarvi::testkit::PintaFrmLiteral);
+    const auto literal = outcome(tarvi::testkit::literalPintaFrm);
     require(std::get<0>(fast) == std::get<0>(literal), "the same glyphs at the same places",
             [&] { return describe(g, text); });
     require(std::get<1>(fast) == std::get<1>(literal), "the same final height",

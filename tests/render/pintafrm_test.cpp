@@ -113,7 +113,7 @@ void expectSameAsLiteral(float widthTwips, float heightTwips, float size, float 
         return std::tuple(area.drawing, area.heightTwips(), yAfter, area.fontSize(), area.currentX(),
                           area.currentY());
     };
-    ASSERT_TRUE(outcome(PintaFrm) == outcome(testkit::PintaFrmLiteral))
+    ASSERT_TRUE(outcome(PintaFrm) == outcome(testkit::literalPintaFrm))
         << "width " << widthTwips << " height " << heightTwips << " size " << size << " max "
         << maxHeightTwips << " text " << std::string(text.begin(), text.end());
 }

@@ -212,7 +212,7 @@ TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
                              [](const QAction* entry) { return entry->isVisible(); }));
 
     ASSERT_TRUE(makeFifo("Lng.txt"));
-    EXPECT_EQ(TriaIdioma({}, dir.folder()).idioma, platform::Language::English);
+    EXPECT_EQ(chooseLanguage({}, dir.folder()).idioma, platform::Language::English);
 }
 
 // ---- The editor, through its widgets, beside the main window
