@@ -31,6 +31,7 @@ TEST(Explanation, EachKindWithItsZeroCasesAndLongProducts)
     } rows[] = {
         {V, {"7", "0", {}}, "V(7,0) = 1"},
         {V, {" 1e1 ", "5.4", {}}, "V(10,5) = 10·9·8·7·6 = 30240"}, // the numbers read, not the texts
+        {V, {"20", "6", {}}, "V(20,6) = 20·19·18·17·16·15 = 27907200"},
         {V, {"20", "7", {}}, "V(20,7) = 20·19·18·…·14 = 390700800"},
         {VR, {"2", "30", {}}, "VR(2,30) = 2³⁰ = 1073741824"},
         {P, {"0", {}, {}}, "P(0) = 0! = 1"},
@@ -72,35 +73,43 @@ struct Value {
     Exact numerator = 1, denominator = 1;
     bool approximate = false;
 
-    void times(Exact up, Exact down)
+    void times(Exact factor, bool divide)
     {
-        numerator *= up;
-        denominator *= down;
+        (divide ? denominator : numerator) *= factor;
         const Exact common = gcd(numerator, denominator);
         numerator /= common;
         denominator /= common;
     }
 };
 
-// Reads one step of a worked line with exact integers: products joined by
-// "·", grouped in parentheses or not, divided by " / ". A factor is C(a,b), a
-// number, k!, a power with a superscript exponent, or d.ddd…E+XX. "a·b·c·…·z"
-// is the run counting down from a to z, and only a run of more than six
-// factors is elided.
+// Reads one step of a worked line with exact integers: factors joined by "·",
+// in parentheses or not, divided by " / ". A factor is C(a,b), k!, a number, a
+// power with a superscript exponent, or d.ddd…E+XX; "a·b·c·…·z" is the run
+// counting down from a to z.
 class Reader {
 public:
     explicit Reader(std::string_view step) : rest_(step), step_(step) {}
 
     Value read()
     {
-        Value value = product();
-        while (eat(" / ")) {
-            const Value divisor = product();
-            value.times(divisor.denominator, divisor.numerator);
-            value.approximate = value.approximate || divisor.approximate;
+        for (bool divide = false;; divide = true) {
+            const bool grouped = eat("(");
+            Exact last = 0; // the last plain factor, where an elided run goes on from
+            do {
+                const bool gap = eat("…·");
+                bool plain = false;
+                const Exact factor = readFactor(plain);
+                for (Exact f = last - 1; gap && last > factor && f > factor; --f)
+                    value_.times(f, divide);
+                last = plain ? factor : 0;
+                value_.times(factor, divide);
+            } while (eat("·"));
+            EXPECT_TRUE(!grouped || eat(")")) << step_;
+            if (!eat(" / "))
+                break;
         }
         EXPECT_TRUE(rest_.empty()) << "unread \"" << rest_ << "\" in " << step_;
-        return value;
+        return value_;
     }
 
 private:
@@ -124,37 +133,11 @@ private:
         return value;
     }
 
-    Value product()
-    {
-        Value value;
-        const bool grouped = eat("(");
-        int factors = 0;
-        bool elided = false, runOnly = true;
-        Exact last = 0; // the last plain factor, where an elided run goes on from
-        do {
-            const bool gap = eat("…·");
-            elided = elided || gap;
-            bool plain = false;
-            const Exact factor = readFactor(value, plain);
-            EXPECT_TRUE(!gap || (plain && last > factor)) << "only runs are elided: " << step_;
-            for (Exact f = last - 1; gap && last > factor && f > factor; --f)
-                value.times(f, 1);
-            last = plain ? factor : 0;
-            runOnly = runOnly && plain;
-            value.times(factor, 1);
-            ++factors;
-        } while (eat("·"));
-        EXPECT_TRUE(!grouped || eat(")")) << step_;
-        EXPECT_TRUE(elided ? factors == 4 : !runOnly || factors <= 6) << step_;
-        return value;
-    }
-
-    Exact readFactor(Value& value, bool& plain)
+    Exact readFactor(bool& plain)
     {
         if (eat("C(")) {
             const Exact m = number();
-            EXPECT_TRUE(eat(",")) << step_;
-            const Exact n = number();
+            const Exact n = eat(",") ? number() : 0;
             EXPECT_TRUE(eat(")")) << step_;
             Exact binomial = n <= m;
             for (Exact i = 1; i <= n && binomial != 0; ++i)
@@ -170,17 +153,17 @@ private:
             x += fraction;
         }
         if (eat("E+")) {
-            value.approximate = true;
+            value_.approximate = true;
             for (int exponent = static_cast<int>(number()); exponent > decimals; --exponent)
                 x *= 10;
             return x;
         }
         EXPECT_EQ(decimals, 0) << "a fraction in " << step_;
+        Exact result = 1;
         if (eat("!")) {
-            Exact factorial = 1;
             for (Exact i = 2; i <= x; ++i)
-                factorial *= i;
-            return factorial;
+                result *= i;
+            return result;
         }
         static constexpr std::string_view raised[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
         int exponent = -1;
@@ -190,14 +173,14 @@ private:
                 d = -1; // the next digit may be any
             }
         plain = exponent < 0;
-        Exact power = 1;
         for (int i = 0; i < exponent; ++i)
-            power *= x;
-        return plain ? x : power;
+            result *= x;
+        return plain ? x : result;
     }
 
     std::string_view rest_;
     std::string_view step_;
+    Value value_;
 };
 
 // Every step after the case's name reads back to the count that ends the
@@ -213,13 +196,8 @@ void checkWorking(FormulaKind kind, const PanelInputs& inputs)
         return;
     }
     std::vector<std::string_view> steps;
-    for (std::string_view rest = line;;) {
-        const std::size_t at = rest.find(" = ");
-        steps.push_back(rest.substr(0, at));
-        if (at == std::string_view::npos)
-            break;
-        rest.remove_prefix(at + 3);
-    }
+    for (std::size_t from = 0, at = 0; at != std::string::npos; from = at + 3)
+        steps.push_back(std::string_view(line).substr(from, (at = line.find(" = ", from)) - from));
     ASSERT_GE(steps.size(), 2u);
     EXPECT_EQ(steps.back(), outcome.result);
     const Exact count = Reader(steps.back()).read().numerator;

@@ -46,7 +46,6 @@ protected:
     QComboBox* npr() const { return control<QComboBox>(window, "npr"); }
     QLabel* EtNi() const { return control<QLabel>(window, "EtNi"); }
     QLineEdit* idNb() const { return control<QLineEdit>(window, "idNb"); }
-    QPushButton* OkNwt() const { return control<QPushButton>(window, "OkNwt"); }
     QComboBox* LstC() const { return control<QComboBox>(window, "LstC"); }
     PictureArea* BNwt() const { return control<PictureArea>(window, "BNwt"); }
     QPlainTextEdit* IdConjs() const { return control<QPlainTextEdit>(window, "IdConjs"); }
