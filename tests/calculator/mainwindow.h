@@ -6,6 +6,7 @@
 #include "testkit/fakes.h"
 #include "testkit/workdir.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace tarvi::testkit {
 
@@ -43,7 +46,6 @@ protected:
     QComboBox* npr() const { return control<QComboBox>(window, "npr"); }
     QLabel* EtNi() const { return control<QLabel>(window, "EtNi"); }
     QLineEdit* idNb() const { return control<QLineEdit>(window, "idNb"); }
-    QPushButton* OkNwt() const { return control<QPushButton>(window, "OkNwt"); }
     QComboBox* LstC() const { return control<QComboBox>(window, "LstC"); }
     PictureArea* BNwt() const { return control<PictureArea>(window, "BNwt"); }
     QPlainTextEdit* IdConjs() const { return control<QPlainTextEdit>(window, "IdConjs"); }
@@ -66,6 +68,17 @@ protected:
         for (int i = 0; i <= position; ++i)
             QTest::keyClick(npr(), Qt::Key_Down);
         npr()->lineEdit()->selectAll();
+    }
+
+    // What a screen reader hears of a widget: its name, value and description.
+    static std::string heard(QWidget* widget)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        if (face == nullptr)
+            return "<none>";
+        return (face->text(QAccessible::Name) + "|" + face->text(QAccessible::Value) + "|" +
+                face->text(QAccessible::Description))
+            .toStdString();
     }
 
     // The entries of a drop-down, in order.

@@ -21,12 +21,11 @@ TEST(RandomCase, EveryDrawnCaseIsInRangeAndItsCountIsShown)
         const auto kind = static_cast<FormulaKind>(draw % kKinds);
         const RandomCase drawn = GeneraCas(kind, generator);
         const int m = std::stoi(drawn.m), n = hasN(kind) ? std::stoi(drawn.n) : 0;
-        if (hasN(kind)) {
-            ASSERT_TRUE(n >= 2 && n <= 5 && m - n >= 1 && m - n <= 5) << m << "," << n;
+        if (hasN(kind))
             seen.insert({n, m - n});
-        } else {
-            ASSERT_TRUE(drawn.n.empty() && m >= 3 && m <= 10) << m;
-        }
+        ASSERT_TRUE(hasN(kind) ? n >= 2 && n <= 5 && m - n >= 1 && m - n <= 5
+                               : drawn.n.empty() && m >= 3 && m <= 10)
+            << m << "," << n;
         std::vector<int> parts;
         for (const std::string& text : drawn.multiplicities)
             parts.push_back(std::stoi(text));
