@@ -2,6 +2,8 @@
 
 #include "render/drawingarea.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tarvi::testkit {
@@ -22,15 +24,24 @@ public:
         bool operator==(const Glyph&) const = default;
     };
 
-    FakeArea(float widthTwips, float heightTwips, float fontSize, float pixelTwips = 0);
+    FakeArea(float widthTwips, float heightTwips, float fontSize, float pixelTwips = 0)
+        : width_(widthTwips), height_(heightTwips), size_(fontSize), pixelTwips_(pixelTwips)
+    {
+    }
 
     // What is visible: every character drawn since the last clear.
     std::vector<Glyph> drawing;
-    int clears = 0;
-    int heightChanges = 0;
     float maxHeightTwips = 1e9f;
 
-    static float widthFactor(char32_t c);
+    static float widthFactor(char32_t c)
+    {
+        if (c >= U'0' && c <= U'9')
+            return 0.5f;
+        const std::u32string_view narrow = U" .()+mw";
+        constexpr float factors[] = {0.25f, 0.25f, 0.3f, 0.3f, 0.58f, 0.8f, 0.8f};
+        const std::size_t at = narrow.find(c);
+        return at == narrow.npos ? 0.55f : factors[at];
+    }
 
     float currentY() const { return y_; }
 
@@ -39,15 +50,15 @@ public:
     float scaleWidth() const override { return width_ / 20.0f; }
     float scaleHeight() const override { return height_ / 20.0f; }
     float heightTwips() const override { return height_; }
-    void setHeightTwips(float twips) override;
+    void setHeightTwips(float twips) override
+    {
+        height_ =
+            std::min(pixelTwips_ > 0 ? std::ceil(twips / pixelTwips_) * pixelTwips_ : twips, maxHeightTwips);
+    }
     float currentX() const override { return x_; }
     void setCurrentX(float x) override { x_ = x; }
     void setCurrentY(float y) override { y_ = y; }
-    void clear() override
-    {
-        drawing.clear();
-        ++clears;
-    }
+    void clear() override { drawing.clear(); }
     float textWidth(char32_t c) const override { return size_ * widthFactor(c); }
     void print(char32_t c) override
     {

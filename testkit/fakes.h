@@ -10,6 +10,16 @@
 
 namespace tarvi::testkit {
 
+// The next scripted answer, or `otherwise` once the script has run out.
+template <typename T> T nextScripted(std::deque<T>& script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    const T next = script.front();
+    script.pop_front();
+    return next;
+}
+
 // Records every box and answers with the scripted answers in order (Yes when
 // the script has run out, OK for boxes with only an OK button).
 class FakeMessages final : public platform::MessageService {
@@ -28,13 +38,8 @@ public:
                                  platform::MessageButtons buttons) override
     {
         boxes.push_back({title, text, icon, buttons});
-        if (buttons == platform::MessageButtons::Ok)
-            return platform::MessageAnswer::Ok;
-        if (answers.empty())
-            return platform::MessageAnswer::Yes;
-        const platform::MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                       : nextScripted(answers, platform::MessageAnswer::Yes);
     }
 };
 
@@ -53,11 +58,7 @@ public:
     bool start(const QString& commandLine, platform::WindowStyle style) override
     {
         starts.push_back({commandLine, style});
-        if (outcomes.empty())
-            return true;
-        const bool outcome = outcomes.front();
-        outcomes.pop_front();
-        return outcome;
+        return nextScripted(outcomes, true);
     }
 };
 

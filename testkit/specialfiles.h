@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <utility>
 
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -30,10 +31,8 @@ inline bool makeSocket(const QString& path)
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound =
-        fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (fd >= 0)
-        ::close(fd);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
     return bound;
 }
 
@@ -51,17 +50,12 @@ inline char kindOf(const QString& path)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return '-';
-    if (S_ISREG(info.st_mode))
-        return 'f';
-    if (S_ISDIR(info.st_mode))
-        return 'd';
-    if (S_ISLNK(info.st_mode))
-        return 'l';
-    if (S_ISFIFO(info.st_mode))
-        return 'p';
-    if (S_ISSOCK(info.st_mode))
-        return 's';
-    return S_ISCHR(info.st_mode) ? 'c' : '?';
+    const std::pair<mode_t, char> kinds[] = {{S_IFREG, 'f'}, {S_IFDIR, 'd'},  {S_IFLNK, 'l'},
+                                             {S_IFIFO, 'p'}, {S_IFSOCK, 's'}, {S_IFCHR, 'c'}};
+    for (const auto& [type, letter] : kinds)
+        if ((info.st_mode & S_IFMT) == type)
+            return letter;
+    return '?';
 }
 
 // Writes past `bytes` fail as on a full disk, also for root, while the object

@@ -2,6 +2,7 @@
 
 #include "platform/workfolder.h"
 
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -12,8 +13,8 @@ namespace tarvi::testkit {
 // restored afterwards.
 class TempWorkDir {
 public:
-    TempWorkDir();
-    ~TempWorkDir();
+    TempWorkDir() { QDir::setCurrent(dir_.path()); }
+    ~TempWorkDir() { QDir::setCurrent(previous_); }
     TempWorkDir(const TempWorkDir&) = delete;
     TempWorkDir& operator=(const TempWorkDir&) = delete;
 
@@ -24,8 +25,8 @@ public:
     const platform::WorkFolder& folder() const { return folder_; }
 
 private:
+    QString previous_ = QDir::currentPath();
     QTemporaryDir dir_;
-    QString previous_;
     platform::WorkFolder folder_{dir_.path()};
 };
 

@@ -13,69 +13,47 @@
 
 namespace {
 
+using tarvi::joinLines;
 using tarvi::splitLines;
+using Words = std::vector<std::string>;
 
 // Words a user might type: kinds and command words in any case, numbers in
-// and out of range, and words that are no number at all.
-const std::vector<std::string> kFirstWords = {
-    "V", "vr", "P", "pR", "C", "Cr", "c", "list", "LIST", "newton", "Newton", "X", "--help", "--bogus", "#"};
-const std::vector<std::string> kInputs = {"0",   "1",   "2",     "3",   "5",   "7",    "10",
-                                          "13",  "33",  "34",    "50",  "171", "200",  "-3",
-                                          "2.5", "1e1", "32768", "abc", "v",   "Todos"};
-const std::vector<std::string> kBlanks = {" ", "  ", "\t", " \t "};
+// and out of range, words that are no number at all, and blanks between them.
+const Words kFirstWords = {"V",    "vr",   "P",      "pR",     "C", "Cr",     "c",
+                           "list", "LIST", "newton", "Newton", "X", "--help", "--bogus"};
+const Words kInputs = {"0",  "1",   "2",   "3",  "5",   "7",   "10",    "13",  "33", "34",
+                       "50", "171", "200", "-3", "2.5", "1e1", "32768", "abc", "v",  "Todos"};
+const Words kBlanks = {" ", "  ", "\t", " \t "};
 
-std::string pick(const std::vector<std::string>& words, std::mt19937& draw)
+TEST(Batch, EachLineAnswersAsTheSingleCallWithTheSameWords)
 {
-    return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(draw)];
-}
-
-// One call's words. A random case needs its seed: without one it depends on the clock.
-std::vector<std::string> randomCall(std::mt19937& draw)
-{
-    std::vector<std::string> words;
-    if (draw() % 8 == 0) {
-        words = {draw() % 2 ? "random" : "RANDOM", pick(kFirstWords, draw)};
-        words.push_back(draw() % 3 ? std::to_string(draw()) : pick(kInputs, draw));
-        if (draw() % 6 == 0)
-            words.push_back("1");
-        return words;
+    std::mt19937 draw(11);
+    const auto pick = [&](const Words& words) { return words[draw() % words.size()]; };
+    std::vector<Words> calls;
+    std::string input;
+    // Enough lines that some cross the boundary between two reads.
+    for (int i = 0; i < 8000; ++i) {
+        Words words{pick(kFirstWords)};
+        if (draw() % 8 == 0) { // a random case needs its seed: without one it depends on the clock
+            words = {draw() % 2 ? "random" : "RANDOM", words[0],
+                     draw() % 3 ? std::to_string(draw()) : pick(kInputs)};
+            if (draw() % 6 == 0)
+                words.push_back("1");
+        } else {
+            for (std::size_t extra = draw() % 5; extra > 0; --extra)
+                words.push_back(pick(kInputs));
+            if (draw() % 10 == 0)
+                words.insert(words.begin() + 1, words[0] == "list" ? pick(kFirstWords) : "0");
+        }
+        std::string line = draw() % 4 ? "" : pick(kBlanks);
+        for (const std::string& word : words)
+            line += word + pick(kBlanks);
+        if (draw() % 3)
+            line.pop_back(); // the last blank
+        input += line + (draw() % 5 ? "\n" : "\r\n");
+        calls.push_back(words);
     }
-    words.push_back(pick(kFirstWords, draw));
-    if (words.front() == "#") // a comment, not a call
-        words.front() = "P";
-    for (std::size_t extra = draw() % 5; extra > 0; --extra)
-        words.push_back(pick(kInputs, draw));
-    if (draw() % 10 == 0)
-        words.insert(words.begin() + 1, "list" == words.front() ? pick(kFirstWords, draw) : "0");
-    return words;
-}
 
-// The words on one line, as a person or another program might space them.
-std::string lineOf(const std::vector<std::string>& words, std::mt19937& draw)
-{
-    std::string line = draw() % 4 ? "" : pick(kBlanks, draw);
-    for (const std::string& word : words)
-        line += word + pick(kBlanks, draw);
-    if (draw() % 3)
-        line.pop_back(); // the last blank
-    return line + (draw() % 5 ? "\n" : "\r\n");
-}
-
-struct Output {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Output single(const std::vector<std::string>& words)
-{
-    std::ostringstream out, err;
-    const int status = tarvi::cli::run(words, -1, out, err);
-    return {status, out.str(), err.str()};
-}
-
-Output batch(const std::string& input)
-{
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), std::fclose);
     std::fwrite(input.data(), 1, input.size(), file.get());
     std::fflush(file.get());
@@ -83,51 +61,32 @@ Output batch(const std::string& input)
     std::ostringstream out, err;
     tarvi::cli::Context context;
     const int status = tarvi::cli::runBatch(fileno(file.get()), out, err, context);
-    return {status, out.str(), err.str()};
-}
+    const Words answers = splitLines(out.str());
+    ASSERT_EQ(answers.size(), calls.size() + 1) << "one line each, and nothing after the last";
 
-std::string withoutLastNewline(std::string text)
-{
-    if (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    return text;
-}
-
-TEST(Batch, EachLineAnswersAsTheSingleCallWithTheSameWords)
-{
-    std::mt19937 draw(11);
-    std::vector<std::vector<std::string>> calls;
-    std::string input;
-    // Enough lines that some cross the boundary between two reads.
-    for (int i = 0; i < 8000; ++i) {
-        calls.push_back(randomCall(draw));
-        input += lineOf(calls.back(), draw);
-    }
-    const Output answers = batch(input);
-    const std::vector<std::string> out = splitLines(withoutLastNewline(answers.out));
-    ASSERT_EQ(out.size(), calls.size());
-
-    std::istringstream errors(answers.err);
+    std::istringstream errors(err.str());
     std::string error;
     bool allAnswered = true;
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + tarvi::joinLines(calls[i], " "));
-        const Output alone = single(calls[i]);
-        if (alone.status == 0) {
-            EXPECT_EQ(out[i], tarvi::joinLines(splitLines(withoutLastNewline(alone.out)), " | "));
+        SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + joinLines(calls[i], " "));
+        std::ostringstream aloneOut, aloneErr;
+        if (tarvi::cli::run(calls[i], -1, aloneOut, aloneErr) == 0) {
+            Words lines = splitLines(aloneOut.str());
+            lines.pop_back(); // after the last line feed
+            EXPECT_EQ(answers[i], joinLines(lines, " | "));
             continue;
         }
         allAnswered = false;
-        EXPECT_EQ(out[i], "");
+        EXPECT_EQ(answers[i], "");
         // The error names what the single call's first error line names.
-        std::string named = splitLines(alone.err).front();
+        std::string named = splitLines(aloneErr.str()).front();
         if (named.starts_with("tarvi-calc: "))
             named.erase(0, 12);
         ASSERT_TRUE(std::getline(errors, error));
         EXPECT_TRUE(error.starts_with("line " + std::to_string(i + 1) + ": " + named)) << error;
     }
     EXPECT_FALSE(std::getline(errors, error)) << "an error for no failing line: " << error;
-    EXPECT_EQ(answers.status, allAnswered ? 0 : 1);
+    EXPECT_EQ(status, allAnswered ? 0 : 1);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarvi::fuzz {
 
@@ -14,8 +17,7 @@ template <typename Explain> void require(bool holds, const char* property, Expla
 {
     if (holds)
         return;
-    const std::string what = explain();
-    std::fprintf(stderr, "\nproperty failed: %s\n  %s\n", property, what.c_str());
+    std::fprintf(stderr, "\nproperty failed: %s\n  %s\n", property, std::string(explain()).c_str());
     std::abort();
 }
 
@@ -24,21 +26,35 @@ inline void require(bool holds, const char* property)
     require(holds, property, [] { return std::string(); });
 }
 
+// The input as text, and as the text before the first `mark` and, when there
+// is one, the text after it.
+inline std::string textOf(const std::uint8_t* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+inline std::pair<std::string, std::optional<std::string>> split(const std::uint8_t* data, std::size_t size,
+                                                                char mark)
+{
+    const std::string text = textOf(data, size);
+    const std::size_t at = text.find(mark);
+    if (at == std::string::npos)
+        return {text, std::nullopt};
+    return {text.substr(0, at), text.substr(at + 1)};
+}
+
 // Bytes as a C++ string literal's contents, for the report of a failure.
 inline std::string escaped(std::string_view bytes)
 {
     std::string out = "\"";
     for (const unsigned char c : bytes) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7f) {
-            out += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-            out += escaped;
-        }
+        char code[8];
+        std::snprintf(code, sizeof code,
+                      c == '"' || c == '\\'   ? "\\%c"
+                      : c >= 0x20 && c < 0x7f ? "%c"
+                                              : "\\x%02x",
+                      c);
+        out += code;
     }
     return out + "\"";
 }

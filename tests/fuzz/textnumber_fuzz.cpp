@@ -3,46 +3,34 @@
 #include "engine/readnumber.h"
 #include "tests/fuzz/property.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <optional>
 #include <regex>
-#include <string>
+#include <vector>
 
 using tarvi::parseWhole16;
 using tarvi::Separators;
-using tarvi::fuzz::escaped;
-using tarvi::fuzz::require;
+using namespace tarvi::fuzz;
 
 namespace {
-
-// A separator as a regular expression that matches it literally.
-std::string literal(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos)
-            out += '\\';
-        out += c;
-    }
-    return out;
-}
 
 // The number's written form for one pair of separators: blanks, a sign, digits
 // that group separators may follow, a decimal part, an exponent, blanks.
 struct Grammar {
-    Separators separators;
+    Separators marks;
     std::regex form;
-
-    explicit Grammar(Separators marks)
-        : separators(std::move(marks)),
-          form("^[ \\t]*([+-]?)(\\d(?:\\d|" + literal(separators.group) +
-               ")*)?(?:" + literal(separators.decimal) + "(\\d*))?(?:[eE]([+-]?\\d+))?[ \\t]*$")
-    {
-    }
 };
+
+Grammar grammar(const Separators& marks)
+{
+    const auto literal = [](const std::string& mark) { return mark == "." ? std::string("\\.") : mark; };
+    return {marks, std::regex("^[ \\t]*([+-]?)(\\d(?:\\d|" + literal(marks.group) +
+                              ")*)?(?:" + literal(marks.decimal) + "(\\d*))?(?:[eE]([+-]?\\d+))?[ \\t]*$")};
+}
+
+// C and English; Spanish and German; French, whose group separator is a
+// narrow no-break space of three bytes.
+const std::vector<Grammar> kGrammars{grammar({".", ","}), grammar({",", "."}), grammar({",", "\u202f"})};
 
 // The reading a person would do by hand: check the form, drop the group
 // separators, let strtod read the plain number, go to the nearest integer
@@ -50,58 +38,34 @@ struct Grammar {
 std::optional<std::int16_t> reference(const std::string& text, const Grammar& grammar)
 {
     std::smatch parts;
-    if (!std::regex_match(text, parts, grammar.form))
+    if (!std::regex_match(text, parts, grammar.form) || (parts[2].length() == 0 && parts[3].length() == 0))
         return std::nullopt;
     std::string whole = parts[2].str();
-    for (std::size_t at; (at = whole.find(grammar.separators.group)) != std::string::npos;)
-        whole.erase(at, grammar.separators.group.size());
-    const std::string fraction = parts[3].str();
-    if (whole.empty() && fraction.empty())
-        return std::nullopt;
-    std::string plain = parts[1].str() + (whole.empty() ? "0" : whole) + "." + fraction;
-    if (parts[4].matched)
-        plain += "e" + parts[4].str();
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const double nearest = std::nearbyint(value);
-    if (nearest < INT16_MIN || nearest > INT16_MAX)
+    for (std::size_t at; (at = whole.find(grammar.marks.group)) != std::string::npos;)
+        whole.erase(at, grammar.marks.group.size());
+    const std::string plain =
+        parts[1].str() + "0" + whole + "." + parts[3].str() + "e" + (parts[4].matched ? parts[4].str() : "0");
+    const double nearest = std::nearbyint(std::strtod(plain.c_str(), nullptr));
+    if (!std::isfinite(nearest) || nearest < INT16_MIN || nearest > INT16_MAX)
         return std::nullopt;
     return static_cast<std::int16_t>(nearest);
 }
 
 std::string shown(std::optional<std::int16_t> value) { return value ? std::to_string(*value) : "nothing"; }
 
-// C and English; Spanish and German; French, whose group separator is a
-// narrow no-break space of three bytes.
-const std::array<Grammar, 3>& grammars()
-{
-    static const std::array<Grammar, 3> all{Grammar({".", ","}), Grammar({",", "."}),
-                                            Grammar({",", "\u202f"})};
-    return all;
-}
-
 // A whole number written in the ways people write it reads back as itself.
 void checkWholeNumber(std::int16_t value, const Separators& marks)
 {
     const std::string digits = std::to_string(value);
     std::string grouped;
-    const std::size_t signs = value < 0 ? 1 : 0;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > signs && (digits.size() - i) % 3 == 0)
+        if (i > (value < 0 ? 1u : 0u) && (digits.size() - i) % 3 == 0)
             grouped += marks.group;
         grouped += digits[i];
     }
-    const std::string texts[] = {
-        digits,
-        grouped,
-        " \t" + digits + "  ",
-        (value >= 0 ? "+" : "") + digits,
-        digits + marks.decimal + "0",
-        digits + marks.decimal + "4",
-        grouped + marks.decimal + "00e0",
-    };
-    for (const std::string& text : texts)
+    for (const std::string& text :
+         {digits, grouped, " \t" + digits + "  ", (value >= 0 ? "+" : "") + digits,
+          digits + marks.decimal + "0", digits + marks.decimal + "4", grouped + marks.decimal + "00e0"})
         require(parseWhole16(text, marks) == value, "a whole number reads back as itself",
                 [&] { return escaped(text) + " read as " + shown(parseWhole16(text, marks)); });
 }
@@ -111,19 +75,16 @@ void checkWholeNumber(std::int16_t value, const Separators& marks)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     // Longer texts add nothing but time to the reference's regular expression.
-    const std::string text(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 200));
-    for (const Grammar& grammar : grammars()) {
-        const std::optional<std::int16_t> read = parseWhole16(text, grammar.separators);
+    const std::string text = textOf(data, std::min<std::size_t>(size, 200));
+    for (const Grammar& grammar : kGrammars) {
+        const std::optional<std::int16_t> read = parseWhole16(text, grammar.marks);
         const std::optional<std::int16_t> expected = reference(text, grammar);
         require(read == expected, "parseWhole16 reads as the plain reference does", [&] {
-            return escaped(text) + " with decimal " + escaped(grammar.separators.decimal) + ": read " +
+            return escaped(text) + " with decimal " + escaped(grammar.marks.decimal) + ": read " +
                    shown(read) + ", expected " + shown(expected);
         });
-    }
-    if (size >= 2) {
-        const auto value = static_cast<std::int16_t>(data[0] | data[1] << 8);
-        for (const Grammar& grammar : grammars())
-            checkWholeNumber(value, grammar.separators);
+        if (size >= 2)
+            checkWholeNumber(static_cast<std::int16_t>(data[0] | data[1] << 8), grammar.marks);
     }
     return 0;
 }
