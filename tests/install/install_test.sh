@@ -3,7 +3,7 @@
 # the installed tree: both programs, the documents, a valid desktop entry whose
 # program and icon are there, valid AppStream metainfo for it, the manual pages,
 # tarvi-calc's bash completion, tarvi-calc answering from there on its own, and
-# the installed window making its working folder on the first start.
+# the installed window making its working folder in a fresh home.
 # Usage: install_test.sh BUILD_FOLDER VERSION APP_ID
 set -u
 build="$1"
@@ -80,28 +80,21 @@ done
 answer="$(cd "$prefix" && "$prefix/bin/tarvi-calc" V 10 5)"
 [ "$answer" = "30240" ] || fail "the installed tarvi-calc answers '$answer' to V 10 5"
 
-# The window, started as the desktop starts it, by a user who has never run it:
-# it makes its working folder with Prbls in the documents folder, or where
-# TARVI_HOME says, and leaves the folder it was started in alone.
-first_start() { # FOLDER_EXPECTED VARIABLE=VALUE...
-  local expected="$1"; shift
-  mkdir -p "$prefix/started-in"
-  (cd "$prefix/started-in" &&
-    exec env -u TARVI_HOME -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen "$@" "$prefix/bin/tarvi") >/dev/null 2>&1 &
-  local program=$!
-  for _ in $(seq 100); do
-    [ -d "$expected/Prbls" ] && break
-    sleep 0.1
-  done
-  kill "$program" 2>/dev/null
-  wait "$program" 2>/dev/null
-  [ -d "$expected/Prbls" ] && [ -z "$(ls -A "$prefix/started-in")" ]
-}
-mkdir -p "$prefix/home"
-first_start "$prefix/home/Documents/Tarvi" HOME="$prefix/home" ||
-  fail "the installed tarvi made no Documents/Tarvi/Prbls in a fresh home"
-first_start "$prefix/my tarvi" HOME="$prefix/home" TARVI_HOME="$prefix/my tarvi" ||
-  fail "the installed tarvi did not work where TARVI_HOME says"
+# The window, started as the desktop starts it, by a user who has never run it,
+# makes its working folder with Prbls in the documents folder (the start tests
+# check the rest of the start in the process).
+home="$prefix/home"
+mkdir -p "$home"
+(cd "$home" && exec env -u TARVI_HOME -u XDG_CONFIG_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/tarvi") >/dev/null 2>&1 &
+program=$!
+for _ in $(seq 100); do
+  [ -d "$home/Documents/Tarvi/Prbls" ] && break
+  sleep 0.1
+done
+kill "$program" 2>/dev/null
+wait "$program" 2>/dev/null
+[ -d "$home/Documents/Tarvi/Prbls" ] || fail "the installed tarvi made no Documents/Tarvi/Prbls in a fresh home"
 
 [ "$failures" -eq 0 ] && echo "installed tree: all checks passed"
 [ "$failures" -eq 0 ]

@@ -1,30 +1,25 @@
+#include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
-#include "platform/files.h"
-#include "platform/language.h"
 #include "testkit/controls.h"
 #include "testkit/fakes.h"
 #include "testkit/specialfiles.h"
 #include "testkit/workdir.h"
+#include "testkit/writefile.h"
 #include "tools/editorcore.h"
 #include "tools/ftools.h"
 #include "tools/utools.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
 
-#include <algorithm>
-#include <tuple>
+#include <fcntl.h>
+#include <functional>
 
 #include <gtest/gtest.h>
 
 using namespace tarvi;
 using namespace tarvi::testkit;
-using platform::WindowStyle;
+using platform::FsError;
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -46,179 +41,27 @@ QByteArray readBytes(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeBytes(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// Replaces the list in memory.
-void setList(const std::vector<ToolEntry>& list)
-{
-    Tools.fill({});
-    NumTools = static_cast<std::int16_t>(list.size());
-    std::copy(list.begin(), list.end(), Tools.begin() + 1);
-}
-
-// The list in memory, slots 1 ... NumTools.
-std::vector<ToolEntry> currentList() { return {Tools.begin() + 1, Tools.begin() + 1 + NumTools}; }
-
 ToolEntry tool(const QString& title) { return {title, title.toLower() + QStringLiteral(".exe"), {}, {}}; }
 
-// A list of `count` copies of the tool "T".
-std::vector<ToolEntry> copies(std::size_t count) { return std::vector<ToolEntry>(count, tool("T")); }
-
 // A fresh working folder, an empty list in memory and Spanish as the program
-// starts, with recording fakes for the services.
+// starts, with recording fakes for the services; beside it the main window and
+// the tools editor, driven through its widgets.
 class ToolsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setList({});
+        NumTools = 0;
         platform::Idioma = 2;
     }
 
-    // Stores the list in Tools.rel, as a previous session left it, and empties
-    // the list in memory.
-    void save(const std::vector<ToolEntry>& list)
+    // Stores the list in Tools.rel, as a previous session left it.
+    void store(const std::vector<ToolEntry>& list)
     {
-        setList(list);
+        NumTools = static_cast<std::int16_t>(list.size());
+        std::copy(list.begin(), list.end(), Tools.begin() + 1);
         ASSERT_TRUE(DesaTools(dir.folder()).ok());
-        setList({});
     }
 
-    TempWorkDir dir;
-    FakeMessages messages;
-    FakeStarter starter;
-    platform::Services services{messages, starter, dir.folder()};
-};
-
-// ---- Tools.rel
-
-// Lists of 0, 1 and 12 tools with awkward fields come back as they were saved.
-TEST_F(ToolsTest, ListsSurviveASaveAndALoad)
-{
-    std::vector<ToolEntry> twelve = copies(12);
-    twelve[5] = {"Título ñ àç·", "", "", "éste, \"aquél\""};
-    for (const std::vector<ToolEntry>& list :
-         {std::vector<ToolEntry>{},
-          twelve,
-          {{" \"Bloc\", de notas ", "  note,pad.exe \"a b\"", " /dir, with \"quotes\" ", "  -a, -b \t"}}}) {
-        SCOPED_TRACE(std::to_string(list.size()) + " tools");
-        save(list);
-        ASSERT_TRUE(LlegeixTools(dir.folder()));
-        EXPECT_EQ(currentList(), list);
-    }
-    save({});
-    EXPECT_EQ(readBytes("Tools.rel"), QByteArray("\r\n"));
-}
-
-TEST_F(ToolsTest, ReadingStopsWhereTheListEnds)
-{
-    const ToolEntry a{"A", "a.exe", "/w", "-p"};
-    const ToolEntry b{"B", "", "", ""};
-    const QByteArray t = "T\r\nt.exe\r\n\r\n\r\n";
-    const std::vector<std::tuple<QByteArray, std::vector<ToolEntry>, bool>> files = {
-        {"", {}, true},
-        {"A\r\na.exe\r\n/w\r\n-p\r\n\r\nB\r\nb.exe\r\n\r\n\r\n\r\n",
-         {a},
-         true},                                            // an empty title ends the list
-        {"A\r\na.exe\r\n/w\r\n-p\r\nB\r\n", {a, b}, true}, // the last record cut after its title
-        {"A\na.exe\n/w\n-p\n\n", {a}, true},               // bare line feeds, as written on Linux
-        {t.repeated(12) + "\r\n", copies(12), true},
-        {t.repeated(13) + "\r\n", {}, false}, // thirteen tools fail as a whole
-    };
-    for (const auto& [bytes, list, whole] : files) {
-        writeBytes("Tools.rel", bytes);
-        EXPECT_EQ(LlegeixTools(dir.folder()), whole) << bytes.toStdString();
-        EXPECT_EQ(currentList(), list) << bytes.toStdString();
-    }
-}
-
-// ---- Starting a tool
-
-TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
-{
-    const std::vector<std::tuple<ToolEntry, QString, bool>> cases = {
-        {{"Bloc", "notepad.exe", "", ""}, "notepad.exe", true},
-        {{"Calc", "calc.EXE", "/util", "-x"}, "/util/calc.EXE -x", true},
-        // A long document first: each later one must rewrite temp.bat, not add to it.
-        {{"Manual", "a-rather-long-document-name.pdf", "/docs", ""},
-         "/docs/a-rather-long-document-name.pdf",
-         false},
-        {{"Params", "", "", "  --help  me "}, "--help  me", false}, // blanks trimmed at both ends only
-        {{"Params", "", "", "run.Com"}, "run.Com", true},
-        {{"Folder", "tool", "/opt/my.bat.d", ""}, "/opt/my.bat.d/tool", true}, // the ending counts anywhere
-        // The folder goes in front even of a full path, and a folder that
-        // ends with a separator gets a second one.
-        {{"Twice", "/b/x.exe", "/a", ""}, "/a//b/x.exe", true},
-        {{"Root", "x.exe", "/", ""}, "//x.exe", true},
-    };
-    for (const auto& [entry, line, direct] : cases) {
-        SCOPED_TRACE(line.toStdString());
-        ExecutaTool(entry, services);
-        EXPECT_EQ(starter.starts.back().commandLine, direct ? line : "temp.bat");
-        EXPECT_EQ(starter.starts.back().style,
-                  direct ? WindowStyle::NormalFocus : WindowStyle::MinimizedFocus);
-        if (!direct) {
-            EXPECT_EQ(readBytes("temp.bat"), (line + "\r\n").toUtf8());
-        }
-    }
-    EXPECT_EQ(starter.starts.size(), cases.size());
-
-    // A start that fails is told, naming the tool; the program goes on.
-    starter.outcomes = {false};
-    ExecutaTool(std::get<0>(cases.back()), services);
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Root\""))
-        << messages.boxes[0].text.toStdString();
-
-    // A temp.bat that is not an ordinary file is neither replaced nor started.
-    QFile::remove("temp.bat");
-    ASSERT_TRUE(makeFifo("temp.bat"));
-    ExecutaTool({"Manual", "manual.pdf", "", ""}, services);
-    ASSERT_EQ(messages.boxes.size(), 2u);
-    EXPECT_EQ(messages.boxes[1].text, "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido "
-                                      "escribir temp.bat en la carpeta " +
-                                          dir.path() + " (no es un archivo ordinario).");
-    EXPECT_EQ(kindOf("temp.bat"), 'p');
-    EXPECT_EQ(starter.starts.size(), cases.size() + 1);
-}
-
-// Tools.rel as a pipe, a link to the zero device or a file over the size
-// limit reads as a file that cannot be read, at once: the main window opens
-// with no tools. A pipe as Lng.txt is an unreadable Lng.txt.
-TEST_F(ToolsTest, WhatIsNoOrdinaryFileOfListSizeIsUnreadable)
-{
-    const QByteArray title = "A\r\n";
-    const auto padded = [&](qint64 size) {
-        return title + QByteArray(size - title.size() - 2, 'x') + "\r\n";
-    };
-    writeBytes("Tools.rel", padded(platform::kLargestOwnFile));
-    EXPECT_TRUE(LlegeixTools(dir.folder()));
-    EXPECT_EQ(Tools[1].File.size(), platform::kLargestOwnFile - 5);
-    writeBytes("Tools.rel", padded(platform::kLargestOwnFile + 1));
-    EXPECT_FALSE(LlegeixTools(dir.folder()));
-
-    QFile::remove("Tools.rel");
-    ASSERT_TRUE(QFile::link("/dev/zero", "Tools.rel"));
-    EXPECT_FALSE(LlegeixTools(dir.folder()));
-    QFile::remove("Tools.rel");
-    ASSERT_TRUE(makeFifo("Tools.rel"));
-    EXPECT_FALSE(LlegeixTools(dir.folder()));
-    const FTarvi window{services};
-    const std::array<QAction*, kMaxTools> entries = toolEntries(window);
-    EXPECT_TRUE(std::none_of(entries.begin(), entries.end(),
-                             [](const QAction* entry) { return entry->isVisible(); }));
-
-    ASSERT_TRUE(makeFifo("Lng.txt"));
-    EXPECT_EQ(chooseLanguage({}, dir.folder()).idioma, platform::Language::English);
-}
-
-// ---- The editor, through its widgets, beside the main window
-
-class Editor : public ToolsTest {
-protected:
     // The captions of the main window's visible tool entries, in menu order.
     QStringList shown() const
     {
@@ -247,11 +90,7 @@ protected:
     {
         QTest::mouseClick(editor->findChild<QPushButton*>(name), Qt::LeftButton);
     }
-    void pick(int row) const
-    {
-        QTest::mouseClick(Lst()->viewport(), Qt::LeftButton, {},
-                          Lst()->visualItemRect(Lst()->item(row)).center());
-    }
+    void pick(int row) const { Lst()->setCurrentRow(row); }
     // Types the fields into the first boxes and accepts them with the tick button.
     void accept(const QStringList& fields) const
     {
@@ -263,17 +102,114 @@ protected:
     }
     QStringList boxes() const { return {Ed(0)->text(), Ed(1)->text(), Ed(2)->text(), Ed(3)->text()}; }
 
+    TempWorkDir dir;
+    FakeMessages messages;
+    FakeStarter starter;
+    platform::Services services{messages, starter, dir.folder()};
     FTarvi mainWindow{services};
     QPointer<FTools> editor;
     QString chosen;
     QTemporaryDir elsewhere;
 };
 
-// Accepting, replacing and deleting work on the list in memory; Esc leaves
-// the file and the menu as they were.
-TEST_F(Editor, EditsTheListAndEscLeavesFileAndMenu)
+TEST_F(ToolsTest, ProgramsStartDirectly_EverythingElseThroughTempBat)
 {
-    save({tool("Notepad"), tool("B"), tool("C"), tool("D")});
+    const struct {
+        ToolEntry tool;
+        QString line;
+        bool direct;
+    } cases[] = {
+        {{"Calc", "calc.EXE", "/util", "-x"}, "/util/calc.EXE -x", true},
+        // A long document first: the next one must rewrite temp.bat, not add to it.
+        {{"Manual", "a-long-document-name.pdf", "/docs", ""}, "/docs/a-long-document-name.pdf", false},
+        {{"Params", "", "", "  --help  me "}, "--help  me", false}, // blanks trimmed at both ends only
+        {{"Params", "", "", "run.Com"}, "run.Com", true},
+        {{"Folder", "tool", "/opt/my.bat.d", ""}, "/opt/my.bat.d/tool", true}, // the ending counts anywhere
+        {{"Twice", "/b/x.exe", "/a", ""}, "/a//b/x.exe", true}, // the folder goes even before a full path
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.line.toStdString());
+        ExecutaTool(row.tool, services);
+        EXPECT_EQ(starter.starts.back().commandLine, row.direct ? row.line : "temp.bat");
+        EXPECT_EQ(starter.starts.back().style,
+                  row.direct ? platform::WindowStyle::NormalFocus : platform::WindowStyle::MinimizedFocus);
+        if (!row.direct) {
+            EXPECT_EQ(readBytes("temp.bat"), (row.line + "\r\n").toUtf8());
+        }
+    }
+    // A start that fails is told, naming the tool; the program goes on.
+    starter.outcomes = {false};
+    ExecutaTool(tool("Bloc"), services);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido iniciar la utilidad \"Bloc\""));
+}
+
+// Whatever the program's own files and a case file turn out to be: reading
+// Tools.rel or Lng.txt refuses at once what is not an ordinary file, and
+// saving Tools.rel, writing temp.bat or appending a case leaves it as it is
+// and says why.
+TEST_F(ToolsTest, WhatIsNoOrdinaryFileIsRefusedAtOnceAndKept)
+{
+    const QString pipe = dir.file("read.pipe");
+    ASSERT_TRUE(makeFifo(pipe));
+    const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const auto linkTo = [](const QString& target) {
+        return [target](const QString& name) { return QFile::link(target, name); };
+    };
+    const struct {
+        const char* kind;
+        std::function<bool(const QString&)> make;
+        FsError error;
+    } kinds[] = {
+        {"a pipe nobody reads", makeFifo, FsError::NotAFile},
+        {"a link to a pipe being read", linkTo(pipe), FsError::NotAFile},
+        {"a socket", makeSocket, FsError::NotAFile},
+        {"a device (made only by root)", makeNullDevice, FsError::NotAFile},
+        {"a link to the null device", linkTo("/dev/null"), FsError::NotAFile},
+        {"a link to the zero device", linkTo("/dev/zero"), FsError::NotAFile},
+        {"a link to the full device", linkTo("/dev/full"), FsError::NoSpace},
+        {"a folder", [](const QString& name) { return QDir().mkdir(name); }, FsError::IsFolder},
+    };
+    const auto kindsIn = [](const TempWorkDir& work) {
+        QString kinds;
+        for (const char* name : {"Tools.rel", "Lng.txt", "temp.bat", "casos.txt"})
+            kinds += kindOf(work.file(name));
+        return kinds;
+    };
+    for (const auto& row : kinds) {
+        SCOPED_TRACE(row.kind);
+        const TempWorkDir work;
+        if (!row.make(work.file("Tools.rel")))
+            continue;
+        for (const char* name : {"Lng.txt", "temp.bat", "casos.txt"})
+            ASSERT_TRUE(row.make(work.file(name)));
+        const QString before = kindsIn(work);
+        EXPECT_FALSE(LlegeixTools(work.folder()));
+        EXPECT_EQ(chooseLanguage({}, work.folder()).idioma, platform::Language::English);
+        EXPECT_EQ(DesaTools(work.folder()).error, row.error);
+        EXPECT_EQ(appendCaseBlock(work.file("casos.txt"), "V(5,3) = 60\r\n\r\n").error, row.error);
+        const std::size_t starts = starter.starts.size();
+        ExecutaTool({"Manual", "manual.pdf", "", ""}, {messages, starter, work.folder()});
+        EXPECT_EQ(starter.starts.size(), starts);
+        EXPECT_EQ(
+            messages.boxes.back().text,
+            "No se ha podido iniciar la utilidad \"Manual\":\r\nno se ha podido escribir temp.bat en la "
+            "carpeta " +
+                work.path() + " (" + reasonText({row.error, {}}, platform::Language::Spanish) + ").");
+        EXPECT_EQ(kindsIn(work), before);
+    }
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0) << "something reached the pipe's reader";
+    ::close(reader);
+}
+
+// Accepting, replacing and deleting work on the list in memory; Esc leaves
+// the file and the menu as they were, and "Ok" saves the list and shows it in
+// the menu, hiding the entries it no longer fills.
+TEST_F(ToolsTest, EditsTheListEscLeavesItAndOkSavesAndShowsIt)
+{
+    store({tool("Notepad"), tool("B"), tool("C"), tool("D")});
     const QByteArray stored = readBytes("Tools.rel");
     open();
     accept({"Bloc, \"de\" notas", " notepad.exe", "/usr/bin", "-a "});
@@ -294,72 +230,56 @@ TEST_F(Editor, EditsTheListAndEscLeavesFileAndMenu)
     click("BtEsc");
     EXPECT_EQ(readBytes("Tools.rel"), stored);
     EXPECT_TRUE(shown().isEmpty());
-}
 
-// Five tools, then three: the menu shows the stored ones and hides entries 4
-// and 5. With Lng.txt the list is saved but the menu left alone.
-TEST_F(Editor, OkSavesAndRefreshesTheMenuUnlessLngTxtGivesTheLanguage)
-{
-    save({tool("1"), tool("2"), tool("3"), tool("4"), tool("5")});
     open();
     click("BtOk");
-    EXPECT_EQ(shown(), (QStringList{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(shown(), (QStringList{"Notepad", "B", "C", "D"}));
     open();
-    for (int row : {4, 3}) {
+    for (int row : {3, 1}) {
         pick(row);
         click("BtBrr");
     }
     click("BtOk");
-    EXPECT_EQ(shown(), (QStringList{"1", "2", "3"}));
-
-    writeBytes("Lng.txt", "esp\r\n");
-    save({});
-    open();
-    accept({"Uno", "uno.exe"});
-    click("BtOk");
-    EXPECT_EQ(readBytes("Tools.rel"), QByteArray("Uno\r\nuno.exe\r\n\r\n\r\n\r\n"));
-    EXPECT_EQ(shown().size(), 3);
+    EXPECT_EQ(shown(), (QStringList{"Notepad", "C"}));
+    EXPECT_EQ(readBytes("Tools.rel"), "Notepad\r\nnotepad.exe\r\n\r\n\r\nC\r\nc.exe\r\n\r\n\r\n\r\n");
 }
 
-// Browsing fills the boxes from the chosen path; the list is saved in the
-// working folder, wherever the process's current folder has gone meanwhile.
-TEST_F(Editor, BrowseSplitsThePathAndTheListStaysInTheWorkingFolder)
+// Browsing fills file and folder from the chosen path, a cancel nothing; the
+// list is saved in the working folder, wherever the current folder has gone.
+TEST_F(ToolsTest, BrowseSplitsThePathAndTheListStaysInTheWorkingFolder)
 {
-    open("CAT");
-    EXPECT_EQ(editor->windowTitle(), "Edició eines") << "Catalan from the command line";
-    accept({"Title", "old", "old", "params"});
-    pick(0);
-    for (const char* path : {"/usr/local/bin/x.exe", "/x.exe", ""}) {
-        SCOPED_TRACE(path);
+    open();
+    for (const char* path : {"/usr/local/bin/y.exe", "/x.exe", ""}) {
         chosen = path;
         click("BtCerc");
     }
-    EXPECT_EQ(boxes(), (QStringList{"Title", "x.exe", "/", "params"})) << "a cancel changes nothing";
-    click("OkEd");
+    accept({"Title"});
     click("BtOk");
-    EXPECT_EQ(readBytes(dir.file("Tools.rel")), "Title\r\nx.exe\r\n/\r\nparams\r\n\r\n");
+    EXPECT_EQ(readBytes(dir.file("Tools.rel")), "Title\r\nx.exe\r\n/\r\n\r\n\r\n");
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
-TEST_F(Editor, RefusesATwelfthPlusOneAndAnEmptyTitle)
+// In the language the command line gives.
+TEST_F(ToolsTest, RefusesAThirteenthToolAndAnEmptyTitle)
 {
-    save(copies(11));
+    store(std::vector<ToolEntry>(11, tool("T")));
     open("engl");
     accept({"   ", "blank.exe"});
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(messages.boxes[0].text, "A tool needs a title.");
     accept({"T12"});
     accept({"T13"});
     ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].text, "A tool needs a title.");
     EXPECT_EQ(messages.boxes[1].text,
               "The list already holds twelve tools. Erase one before adding another.");
     EXPECT_EQ(Lst()->count(), 12);
 }
 
-// The disk is full: writes beyond four bytes fail, even for root.
-TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
+// "Ok" on a full disk says why and keeps the editor open and the stored list
+// as it was; a Tools.rel that links to an ordinary file stays a link.
+TEST_F(ToolsTest, AFailedSaveKeepsTheEditorOpenAndTheStoredList)
 {
-    save({tool("A")});
+    writeFile("list.rel", "A\r\na.exe\r\n\r\n\r\n\r\n");
+    ASSERT_TRUE(QFile::link("list.rel", "Tools.rel"));
     open();
     accept({"Bloc", "notepad.exe"});
     {
@@ -367,49 +287,23 @@ TEST_F(Editor, AFailedSaveKeepsTheEditorOpenAndTheOldFile)
         click("BtOk");
     }
     ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_TRUE(messages.boxes[0].text.startsWith("No se ha podido guardar Tools.rel"));
-    EXPECT_EQ(readBytes("Tools.rel"), QByteArray("A\r\na.exe\r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(messages.boxes[0].text,
+              "No se ha podido guardar Tools.rel; la lista guardada no ha cambiado.\r\nel disco está lleno");
+    EXPECT_EQ(readBytes("list.rel"), "A\r\na.exe\r\n\r\n\r\n\r\n");
     QApplication::processEvents();
     ASSERT_FALSE(editor.isNull());
     click("BtOk");
-    EXPECT_EQ(readBytes("Tools.rel"),
-              QByteArray("A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n"));
-    EXPECT_EQ(shown(), (QStringList{"A", "Bloc"}));
-}
-
-// "Ok" on a Tools.rel that leads to something other than an ordinary file
-// leaves it as it is and says that the list was not saved; a link to an
-// ordinary file stays a link to the rewritten file.
-TEST_F(Editor, OkNeverReplacesWhatIsNoOrdinaryFile)
-{
-    ASSERT_TRUE(makeSocket(dir.file("socket")));
-    ASSERT_TRUE(QFile::link("socket", "Tools.rel"));
-    open();
-    accept({"Bloc", "notepad.exe"});
-    click("BtOk");
-    ASSERT_EQ(messages.boxes.size(), 1u);
-    EXPECT_EQ(
-        messages.boxes[0].text,
-        "No se ha podido guardar Tools.rel; la lista guardada no ha cambiado.\r\nno es un archivo ordinario");
-    EXPECT_EQ(kindOf("socket"), 's');
-
-    QFile::remove("Tools.rel");
-    writeBytes("list.rel", "");
-    ASSERT_TRUE(QFile::link("list.rel", "Tools.rel"));
-    click("BtOk");
-    EXPECT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(kindOf("Tools.rel"), 'l');
-    EXPECT_EQ(readBytes("list.rel"), "Bloc\r\nnotepad.exe\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes("list.rel"), "A\r\na.exe\r\n\r\n\r\nBloc\r\nnotepad.exe\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(shown(), (QStringList{"A", "Bloc"}));
 }
 
 // A menu entry starts the tool it shows, whatever the editor has done to the
 // list in memory since the menu was filled: a deletion left with "Esc", or
-// one saved while Lng.txt keeps the menu as it was.
-TEST_F(Editor, AnEntryStartsTheToolItShows)
+// one saved while Lng.txt gives the language and so keeps the menu as it was.
+TEST_F(ToolsTest, AnEntryStartsTheToolItShows)
 {
-    save({{"A", "rec.exe", "/w", "aaa"}, {"B", "rec.exe", "", "bbb"}});
-    open();
-    click("BtOk");
+    store({{"A", "rec.exe", "/w", "aaa"}, {"B", "rec.exe", "", "bbb"}});
     const auto started = [this] {
         QStringList lines;
         for (QAction* entry : toolEntries(mainWindow))
@@ -419,23 +313,21 @@ TEST_F(Editor, AnEntryStartsTheToolItShows)
             }
         return lines;
     };
+    open();
+    click("BtOk");
     const QStringList both = {"/w/rec.exe aaa", "rec.exe bbb"};
     EXPECT_EQ(started(), both);
-
-    open();
-    pick(0);
-    click("BtBrr");
-    click("BtEsc");
-    EXPECT_EQ(started(), both) << "after a deletion left with Esc";
-
-    writeBytes("Lng.txt", "esp\r\n");
-    open();
-    pick(0);
-    click("BtBrr");
-    click("BtOk");
+    writeFile("Lng.txt", "esp\r\n");
+    for (const char* end : {"BtEsc", "BtOk"}) {
+        SCOPED_TRACE(end);
+        open();
+        pick(0);
+        click("BtBrr");
+        click(end);
+        EXPECT_EQ(shown(), (QStringList{"A", "B"}));
+        EXPECT_EQ(started(), both);
+    }
     EXPECT_EQ(readBytes("Tools.rel"), "B\r\nrec.exe\r\n\r\nbbb\r\n\r\n");
-    EXPECT_EQ(shown(), (QStringList{"A", "B"}));
-    EXPECT_EQ(started(), both) << "after a deletion saved with the menu kept";
 }
 
 } // namespace
