@@ -14,6 +14,8 @@ check() { # description, expected, actual
 errors() { "$calc" "$@" 2>&1 >/dev/null; echo "$?"; }
 
 check "version" "tarvi-calc $version"$'\n0' "$("$calc" --version; echo $?)"
+# The counting path loads no Qt library: a call costs little more than starting a process.
+check "no Qt library" "" "$(readelf -d "$calc" | grep -i "NEEDED.*libQt")"
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 check "a rejected case" $'C  Error\nsólo enteros positivos\n y  m>n\n1' "$(errors C 34 17)"
 # Numbers as the C locale writes them: "," groups digits, "." starts the fraction.
