@@ -2,6 +2,7 @@
 // it, checked after every step against a plain model of the list.
 
 #include "calculator/core/multiplicities.h"
+#include "engine/readnumber.h"
 #include "tests/fuzz/property.h"
 
 #include <vector>
@@ -28,7 +29,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::vector<std::string> entries;
         int picked = -1;
         int current() const { return picked >= 0 && picked < static_cast<int>(entries.size()) ? picked : -1; }
+        // The entries joined by commas, "=" and their sum, or "?" once an
+        // entry is no whole number or the running sum leaves 16 bits.
+        std::string summary(const tarvi::Separators& marks) const
+        {
+            std::string text;
+            long sum = 0;
+            bool known = true;
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                const std::optional<std::int16_t> value = tarvi::parseWhole16(entries[i], marks);
+                sum += value.value_or(0);
+                known = known && value && sum >= INT16_MIN && sum <= INT16_MAX;
+                text += (i > 0 ? "," : "") + entries[i];
+            }
+            return text + "=" + (known ? std::to_string(sum) : "?");
+        }
     } model;
+    const tarvi::Separators marks{",", "."};
     std::string steps;
     const auto explain = [&] { return steps; };
     while (at < size) {
@@ -86,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         require(list.entries() == model.entries, "the entries are the model's", explain);
         require(list.IndexNi() == model.current(), "IndexNi is the model's pick", explain);
+        require(list.summary(marks) == model.summary(marks), "the summary is the model's", explain);
     }
     return 0;
 }
