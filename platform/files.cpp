@@ -77,7 +77,8 @@ FsResult notAFile(const struct stat& info)
     return {FsError::NotAFile, {}};
 }
 
-// Reading the full device would give zeros, not a file's content.
+// Why something that is not an ordinary file is not read. The full device is
+// no full disk here: reading it gives zeros, not a file's content.
 FsResult notAFileToRead(const struct stat& info)
 {
     return {S_ISDIR(info.st_mode) ? FsError::IsFolder : FsError::NotAFile, {}};
