@@ -1,6 +1,6 @@
 // One evaluation of each panel, from input texts to the result text.
 
-#include "calculator/core/evaluation.h"
+#include "counting/evaluation.h"
 
 #include <benchmark/benchmark.h>
 

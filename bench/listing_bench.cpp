@@ -1,7 +1,7 @@
 // The largest listings: fifty entries, the longest word, and the subsets
 // that Conjs builds recursively.
 
-#include "calculator/core/enumeration.h"
+#include "counting/enumeration.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // slow restart-from-scratch drawing on a recording area of fixed character
 // widths, and the whole "Ok>" in the main window.
 
-#include "calculator/core/newton.h"
 #include "calculator/ftarvi.h"
+#include "counting/newton.h"
 #include "render/picturearea.h"
 #include "render/pintafrm.h"
 #include "testkit/fakearea.h"

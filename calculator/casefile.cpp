@@ -1,6 +1,6 @@
 #include "calculator/casefile.h"
 
-#include "calculator/core/caseline.h"
+#include "counting/caseline.h"
 #include "platform/codepage.h"
 #include "platform/qttext.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/core/formulakind.h"
+#include "counting/formulakind.h"
 #include "platform/files.h"
 
 #include <QString>

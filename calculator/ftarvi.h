@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calculator/casefile.h"
-#include "calculator/core/evaluation.h"
-#include "calculator/core/formulakind.h"
-#include "calculator/core/multiplicities.h"
+#include "counting/evaluation.h"
+#include "counting/formulakind.h"
+#include "counting/multiplicities.h"
 #include "engine/counting.h"
 #include "platform/services.h"
 

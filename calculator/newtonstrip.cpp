@@ -1,6 +1,6 @@
 #include "calculator/newtonstrip.h"
 
-#include "calculator/core/newton.h"
+#include "counting/newton.h"
 #include "platform/qttext.h"
 #include "platform/textnumber.h"
 #include "platform/widgets/look.h"

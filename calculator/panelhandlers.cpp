@@ -1,10 +1,10 @@
 // The handlers of the six formula panels and of the PR multiplicity list: the
 // window reads its controls, calls the cores and writes the outcome back.
 
-#include "calculator/core/evaluation.h"
-#include "calculator/core/explanation.h"
-#include "calculator/core/randomcase.h"
 #include "calculator/ftarvi.h"
+#include "counting/evaluation.h"
+#include "counting/explanation.h"
+#include "counting/randomcase.h"
 #include "engine/random.h"
 #include "platform/qttext.h"
 #include "platform/textnumber.h"

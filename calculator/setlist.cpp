@@ -1,8 +1,8 @@
 // The set list beside the panels: double-clicking a small count widens the
 // window and lists what was counted; double-clicking the list hides it.
 
-#include "calculator/core/enumeration.h"
 #include "calculator/ftarvi.h"
+#include "counting/enumeration.h"
 #include "engine/plaintext.h"
 #include "platform/qttext.h"
 #include "platform/textnumber.h"

@@ -1,10 +1,10 @@
 #include "cli/dispatch.h"
 
-#include "calculator/core/explanation.h"
 #include "cli/batch.h"
 #include "cli/listing.h"
 #include "cli/newton.h"
 #include "cli/random.h"
+#include "counting/explanation.h"
 #include "engine/plaintext.h"
 
 #include <array>

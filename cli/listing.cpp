@@ -1,6 +1,6 @@
 #include "cli/listing.h"
 
-#include "calculator/core/enumeration.h"
+#include "counting/enumeration.h"
 #include "engine/plaintext.h"
 
 namespace tarvi::cli {

@@ -1,6 +1,6 @@
 #include "cli/newton.h"
 
-#include "calculator/core/newton.h"
+#include "counting/newton.h"
 
 namespace tarvi::cli {
 

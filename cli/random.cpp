@@ -1,7 +1,7 @@
 #include "cli/random.h"
 
-#include "calculator/core/caseline.h"
-#include "calculator/core/randomcase.h"
+#include "counting/caseline.h"
+#include "counting/randomcase.h"
 
 #include <charconv>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "calculator/core/evaluation.h"
-#include "calculator/core/randomcase.h"
+#include "counting/evaluation.h"
+#include "counting/randomcase.h"
 #include "engine/random.h"
 #include "platform/widgets/twips.h"
 #include "render/picturearea.h"

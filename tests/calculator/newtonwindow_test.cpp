@@ -1,4 +1,4 @@
-#include "calculator/core/newton.h"
+#include "counting/newton.h"
 #include "render/picturearea.h"
 #include "tests/calculator/mainwindow.h"
 

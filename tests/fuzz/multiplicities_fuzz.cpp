@@ -1,7 +1,7 @@
 // The PR panel's multiplicity list: any sequence of what a person can do with
 // it, checked after every step against a plain model of the list.
 
-#include "calculator/core/multiplicities.h"
+#include "counting/multiplicities.h"
 #include "engine/readnumber.h"
 #include "tests/fuzz/property.h"
 

@@ -1,6 +1,6 @@
 #include "render/pintafrm.h"
 
-#include "calculator/core/newton.h"
+#include "counting/newton.h"
 #include "testkit/fakearea.h"
 #include "testkit/literalfrm.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/core/evaluation.h"
+#include "counting/evaluation.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "calculator/core/enumeration.h"
+#include "counting/enumeration.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "calculator/core/explanation.h"
+#include "counting/explanation.h"
 
 #include "engine/exactwhole.h"
 #include "engine/failure.h"

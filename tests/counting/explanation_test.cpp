@@ -1,4 +1,4 @@
-#include "calculator/core/explanation.h"
+#include "counting/explanation.h"
 
 #include <algorithm>
 #include <cmath>

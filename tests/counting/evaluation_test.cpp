@@ -1,4 +1,4 @@
-#include "calculator/core/evaluation.h"
+#include "counting/evaluation.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "calculator/core/multiplicities.h"
+#include "counting/multiplicities.h"
 
 #include "engine/numtext.h"
 

@@ -1,4 +1,4 @@
-#include "calculator/core/caseline.h"
+#include "counting/caseline.h"
 
 #include "engine/plaintext.h"
 

@@ -1,4 +1,4 @@
-#include "calculator/core/newton.h"
+#include "counting/newton.h"
 #include "engine/numtext.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculator/core/evaluation.h"
-#include "calculator/core/formulakind.h"
+#include "counting/evaluation.h"
+#include "counting/formulakind.h"
 
 #include <string>
 #include <string_view>

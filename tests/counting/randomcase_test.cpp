@@ -1,4 +1,4 @@
-#include "calculator/core/randomcase.h"
+#include "counting/randomcase.h"
 
 #include <algorithm>
 #include <numeric>
