@@ -74,23 +74,36 @@ std::optional<std::int16_t> parseWhole16(std::string_view text, const Separators
     }
     bool digits = false;
     bool point = false;
+    // Group separators stand only between groups of three digits, after a
+    // first group of one to three: "1.000" is a thousand under Spanish marks,
+    // but "3.0" and "1.2.3" are no numbers rather than 30 and 123.
+    bool grouped = false;
+    int groupDigits = 0; // digits of the whole part since its last group separator
+    const auto groupsWhole = [&] { return !grouped || groupDigits == 3; };
     while (!text.empty()) {
         const char c = text.front();
         if (std::isdigit(static_cast<unsigned char>(c))) {
             plain += c;
             digits = true;
+            groupDigits += point ? 0 : 1;
             text.remove_prefix(1);
         } else if (!point && startsWith(text, separators.decimal)) {
+            if (!groupsWhole())
+                return std::nullopt;
             plain += '.';
             point = true;
             text.remove_prefix(separators.decimal.size());
         } else if (!point && digits && startsWith(text, separators.group)) {
+            if (!groupsWhole() || groupDigits > 3)
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
             text.remove_prefix(separators.group.size());
         } else {
             break;
         }
     }
-    if (!digits)
+    if (!digits || !groupsWhole())
         return std::nullopt;
     if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
         plain += 'e';

@@ -18,8 +18,12 @@ check "version" "tarvi-calc $version"$'\n0' "$("$calc" --version; echo $?)"
 check "no Qt library" "" "$(readelf -d "$calc" | grep -i "NEEDED.*libQt")"
 check "help" 0 "$("$calc" --help >/dev/null; echo $?)"
 check "a rejected case" $'C  Error\nsólo enteros positivos\n y  m>n\n1' "$(errors C 34 17)"
-# Numbers as the C locale writes them: "," groups digits, "." starts the fraction.
-check "the C locale's marks" "90 6" "$("$calc" V 1,0 2) $("$calc" P 3.4)"
+# Numbers as the C locale writes them: "," groups digits in threes, "." starts the fraction.
+check "the C locale's marks" "1000 6" "$("$calc" C 1,000 1) $("$calc" P 3.4)"
+# A group separator out of place is no number, as letters are; never 25 or 30.
+for misplaced in 2,5 3,0 1,2,3 1,0000; do
+  check "misplaced group separator $misplaced" "$(errors C abc 1)" "$(errors C "$misplaced" 1)"
+done
 check "kinds in any case" "10 10 8 120 3" \
   "$("$calc" c 5 2) $("$calc" Cr 4 2) $("$calc" vR 2 3) $("$calc" p 5) $("$calc" pr 3 1 2)"
 check "command words in any case" "$("$calc" list C 3 2)$("$calc" newton 3)$("$calc" random Todos 7)" \

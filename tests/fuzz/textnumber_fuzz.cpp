@@ -15,7 +15,8 @@ using namespace tarvi::fuzz;
 namespace {
 
 // The number's written form for one pair of separators: blanks, a sign, digits
-// that group separators may follow, a decimal part, an exponent, blanks.
+// (or groups of three after a first group of one to three, with group
+// separators between them), a decimal part, an exponent, blanks.
 struct Grammar {
     Separators marks;
     std::regex form;
@@ -24,8 +25,8 @@ struct Grammar {
 Grammar grammar(const Separators& marks)
 {
     const auto literal = [](const std::string& mark) { return mark == "." ? std::string("\\.") : mark; };
-    return {marks, std::regex("^[ \\t]*([+-]?)(\\d(?:\\d|" + literal(marks.group) +
-                              ")*)?(?:" + literal(marks.decimal) + "(\\d*))?(?:[eE]([+-]?\\d+))?[ \\t]*$")};
+    return {marks, std::regex("^[ \\t]*([+-]?)(\\d{1,3}(?:" + literal(marks.group) + "\\d{3})+|\\d+)?(?:" +
+                              literal(marks.decimal) + "(\\d*))?(?:[eE]([+-]?\\d+))?[ \\t]*$")};
 }
 
 // C and English; Spanish and German; French, whose group separator is a
