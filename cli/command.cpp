@@ -56,7 +56,7 @@ FormulaKind kindOf(std::string_view word)
     for (int i = 0; i < kKinds; ++i)
         if (sameWord(word, NomsFormula[static_cast<std::size_t>(i)]))
             return static_cast<FormulaKind>(i);
-    throw UsageMistake("unknown kind \"" + std::string(word) + "\"");
+    throw UsageMistake("unknown kind \"" + visibleText(word) + "\"");
 }
 
 void expectWords(Words words, std::size_t expected, std::string_view name, std::string_view takes)

@@ -71,7 +71,7 @@ Answer answer(Words words, Context& context)
             if (!words.empty() && sameWord(words[0], command.name))
                 return command.run(words.subspan(1), context);
         if (!words.empty() && words[0].starts_with("--"))
-            throw UsageMistake("unknown option \"" + words[0] + "\"");
+            throw UsageMistake("unknown option \"" + visibleText(words[0]) + "\"");
         return count(words, context);
     } catch (const UsageMistake& wrong) {
         return mistake(wrong.what());

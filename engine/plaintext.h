@@ -35,4 +35,10 @@ std::vector<std::string> splitLines(std::string_view text);
 
 std::string joinLines(const std::vector<std::string>& lines, std::string_view separator);
 
+// The text with every byte shown, for echoing what a user typed: control
+// characters (C0, DEL and C1) and bytes that are no valid UTF-8 are written
+// as "\x1B"; valid UTF-8 ("ñ", "·") stays as it is. A terminal shown the
+// result neither obeys an escape sequence nor cuts the text at a zero byte.
+std::string visibleText(std::string_view text);
+
 } // namespace tarvi

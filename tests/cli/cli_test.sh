@@ -77,6 +77,12 @@ unknown option "--verison"|--verison
 "-" must be the only argument|- C 5 2
 EOF_MISTAKES
 
+# Echoed words show every byte: a terminal obeys no escape sequence in them.
+check "escape in a kind" $'tarvi-calc: unknown kind "V\\x1B[2J"' "$(errors $'V\e[2J' 1 2 | head -n 1)"
+check "title escape in a batch" $'line 1: unknown kind "V\\x1B]0;pwned\\x07"\nline 2: unknown kind "V\\x00"\n1' \
+  "$(printf 'V\033]0;pwned\007 1 2\nV\0 1 2\n' | errors -)"
+check "valid UTF-8 as it is" 'tarvi-calc: unknown option "--año·"' "$(errors --año· | head -n 1)"
+
 # Batches: one answer line for every line read, errors by line number on stderr.
 input=$'C 5 2\nc 34 17\n   \n# a comment\nnewton 2\nX 1\nlist C 3 2\nPR 10 1 1 1 1 1 1 1 1 1 1\nrandom Todos 7\r\nexplain VR 2 3\nP 5'
 check "batch answers" $'10\n\n\n\n(a+b)^2 = a^2 +2a b+ b^2 | 1 | 2 | 1\n\n[abc] |  1) ab |  2) ac |  3) bc\n\n'"${todos//$'\n'/ | }"$'\nVR(2,3) = 2³ = 8\n120\n1' \

@@ -103,3 +103,26 @@ TEST(PlainText, BlanksAndLineEnds)
     EXPECT_EQ(withLineFeeds("a\r\nb\r\r\nc\rd\r"), "a\nb\r\nc\rd\r");
     EXPECT_EQ(splitLines("x\r\ny\n"), (std::vector<std::string>{"x", "y", ""}));
 }
+
+// Echoed input shows every byte: controls and broken UTF-8 escaped, any valid
+// character as it is.
+TEST(PlainText, VisibleTextEscapesControlsAndInvalidUtf8)
+{
+    const struct {
+        std::string_view text, shown;
+    } rows[] = {
+        {"V\x1B]0;pwned\x07", "V\\x1B]0;pwned\\x07"},
+        {std::string_view("V\0W", 3), "V\\x00W"},
+        {"a\tb\r\n\x7F", "a\\x09b\\x0D\\x0A\\x7F"},
+        {"año·€😀", "año·€😀"},
+        {"\xC2\x9B"
+         "2J",
+         "\\xC2\\x9B2J"},                                      // a C1 control, validly encoded
+        {"\xC3(\xFF\x80", "\\xC3(\\xFF\\x80"},                 // a cut sequence, bytes never in UTF-8
+        {"\xC0\xAF\xED\xA0\x80", "\\xC0\\xAF\\xED\\xA0\\x80"}, // overlong, a surrogate
+        {"\xF4\x90\x80\x80\xE2\x82", "\\xF4\\x90\\x80\\x80\\xE2\\x82"}, // beyond U+10FFFF, cut at the end
+        {"back\\slash \"x\"", "back\\slash \"x\""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(tarvi::visibleText(row.text), row.shown) << testing::PrintToString(std::string(row.text));
+}
