@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <unistd.h>
 
 namespace tarvi::cli {
@@ -23,6 +24,17 @@ std::vector<std::string> splitWords(std::string_view line)
         start = line.find_first_not_of(blanks, end);
     }
     return words;
+}
+
+// Waits until a descriptor that does not block (a pipe some editors and job
+// runners hand over) has input, has reached its end or has failed: the read
+// after it tells which. False, with errno set, when even waiting fails.
+bool waitForInput(int input)
+{
+    pollfd wanted{input, POLLIN, 0};
+    int ready = 0;
+    while ((ready = ::poll(&wanted, 1, -1)) < 0 && errno == EINTR) {}
+    return ready >= 0;
 }
 
 class Batch {
@@ -82,6 +94,8 @@ int runBatch(int input, std::ostream& out, std::ostream& err, Context& context)
     while (out.flush()) {
         const ssize_t got = ::read(input, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitForInput(input))
             continue;
         if (got < 0) {
             err << "tarvi-calc: cannot read standard input: " << std::strerror(errno) << '\n';

@@ -6,10 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <random>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +93,29 @@ TEST(Batch, EachLineAnswersAsTheSingleCallWithTheSameWords)
     }
     EXPECT_FALSE(std::getline(errors, error)) << "an error for no failing line: " << error;
     EXPECT_EQ(status, allAnswered ? 0 : 1);
+}
+
+// A pipe that does not block, as some editors and job runners hand over: the
+// batch waits for each line rather than giving up when none has come yet.
+TEST(Batch, WaitsOnInputThatDoesNotBlock)
+{
+    std::array<int, 2> ends{};
+    ASSERT_EQ(::pipe2(ends.data(), O_NONBLOCK), 0);
+    std::thread writer([end = ends[1]] {
+        for (const std::string_view line : {"C 5 2\n", "P 3\n"}) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ASSERT_EQ(::write(end, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        }
+        ::close(end);
+    });
+    std::ostringstream out, err;
+    tarvi::cli::Context context;
+    const int status = tarvi::cli::runBatch(ends[0], out, err, context);
+    writer.join();
+    ::close(ends[0]);
+    EXPECT_EQ(out.str(), "10\n6\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(status, 0);
 }
 
 } // namespace
