@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <tuple>
+#include <variant>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -146,19 +148,47 @@ void removeMade(const QByteArray& name, const struct stat& made)
         ::unlink(name.constData());
 }
 
-// The file that a path leads to once links are followed, also when that file
-// does not exist yet; nothing for a loop of links.
-std::optional<QString> linkedFile(const QString& path)
+// The file that the system opens for a path, with every link on the way
+// followed as the system follows them, one step at a time ("sub/../x" below a
+// linked folder "sub" climbs out of the folder the link leads to). The file
+// itself need not exist, and the last part may be a link to a file that does
+// not exist yet, which opening would make. The failure's errno otherwise
+// (ELOOP for a loop of links).
+std::variant<QByteArray, int> resolvedFile(QByteArray name)
 {
     // As many links in a row as the system itself follows.
     constexpr int kMostLinks = 40;
-    QFileInfo info(path);
-    for (int links = 0; info.isSymLink(); ++links) {
-        if (links == kMostLinks)
-            return std::nullopt;
-        info.setFile(info.symLinkTarget());
+    for (int links = 0; links <= kMostLinks; ++links) {
+        if (char* real = ::realpath(name.constData(), nullptr)) {
+            QByteArray resolved(real);
+            std::free(real);
+            return resolved;
+        }
+        if (errno != ENOENT)
+            return errno;
+        // Something on the way is missing: only the last part may be, or be a
+        // link that leads to nothing yet.
+        const qsizetype slash = name.lastIndexOf('/');
+        const QByteArray folder = slash < 0 ? QByteArray(".") : name.first(std::max<qsizetype>(slash, 1));
+        const QByteArray last = name.mid(slash + 1);
+        std::array<char, PATH_MAX> target{};
+        const ssize_t length = ::readlink(name.constData(), target.data(), target.size());
+        if (length < 0 && errno != EINVAL && errno != ENOENT)
+            return errno;
+        if (length < 0) { // no link: a file still to be made, in a folder that must exist
+            char* real = ::realpath(folder.constData(), nullptr);
+            if (real == nullptr)
+                return errno;
+            QByteArray resolved(real);
+            std::free(real);
+            return (resolved.endsWith('/') ? resolved : resolved + '/') + last;
+        }
+        if (static_cast<std::size_t>(length) == target.size())
+            return ENAMETOOLONG;
+        const QByteArray next(target.data(), length);
+        name = next.startsWith('/') ? next : folder + '/' + next;
     }
-    return info.filePath();
+    return ELOOP;
 }
 
 // Makes a new file holding `bytes`; a file of that name made meanwhile by
@@ -406,10 +436,10 @@ FsResult appendToFile(const QString& path, const QByteArray& bytes)
 
 FsResult replaceFile(const QString& path, const QByteArray& bytes)
 {
-    const std::optional<QString> target = linkedFile(path);
-    if (!target)
-        return fromErrno(ELOOP);
-    const QByteArray name = systemName(*target);
+    const std::variant<QByteArray, int> resolved = resolvedFile(systemName(path));
+    if (const int* failure = std::get_if<int>(&resolved))
+        return fromErrno(*failure);
+    const QByteArray& name = std::get<QByteArray>(resolved);
     struct stat old {};
     if (::stat(name.constData(), &old) != 0)
         return errno == ENOENT ? createWhole(name, bytes) : fromErrno(errno);
@@ -421,8 +451,9 @@ FsResult replaceFile(const QString& path, const QByteArray& bytes)
         return fromErrno(errno);
 
     // The new content goes to a file beside the old one, with its
-    // permissions, and takes its name only once complete.
-    QByteArray temporary = name + ".XXXXXX";
+    // permissions, and takes its name only once complete. Its name is short,
+    // so that it can be made beside a name of any allowed length.
+    QByteArray temporary = name.first(name.lastIndexOf('/') + 1) + ".tarvi-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return fromErrno(errno);

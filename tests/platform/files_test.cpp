@@ -64,9 +64,54 @@ TEST(ReplaceFile, RewritesWhatALinkLeadsToWholeOrNotAtAll)
     EXPECT_EQ(QFile::permissions(work.file("list")) & ~user, permissions);
     EXPECT_TRUE(replaceFile(work.file("fresh"), "made").ok());
     EXPECT_EQ(contentOf(work.file("fresh")), "made");
-    // No name here has a dot but a temporary file's.
-    EXPECT_EQ(QDir(work.path()).entryList({"*.*"}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-              QStringList());
+    // No temporary file is left, hidden or not.
+    EXPECT_EQ(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({"fresh", "list", "to-list"}));
+}
+
+// The file replaced is the one the system opens for the path, links followed
+// one step at a time: "sub/../tools.txt" below a linked folder climbs out of
+// the folder the link leads to, never back beside the link. What is written
+// there is what reading the same path finds.
+TEST(ReplaceFile, WritesTheFileTheSystemOpensForThePath)
+{
+    TempWorkDir work;
+    ASSERT_TRUE(QDir(work.path()).mkpath("elsewhere/deep") && QDir(work.path()).mkdir("here"));
+    writeFile(work.file("elsewhere/tools.txt"), "old");
+    ASSERT_TRUE(QFile::link(work.file("elsewhere/deep"), work.file("here/sub")));
+    const struct {
+        const char* link;
+        const char* target;
+        const char* reached; // the file the system reaches, relative to the temporary folder
+    } rows[] = {
+        {"Tools.rel", "sub/../tools.txt", "elsewhere/tools.txt"},
+        {"Fresh.rel", "sub/../fresh.txt", "elsewhere/fresh.txt"}, // a link to a file still to be made
+        {"Chain.rel", "Fresh.rel", "elsewhere/fresh.txt"},        // a link to that link
+        {"Deeper.rel", "sub/./../deep/../../here/x", "here/x"},
+    };
+    for (const auto& row : rows) {
+        const QString link = work.file(QString("here/") + row.link);
+        ASSERT_TRUE(QFile::link(row.target, link)) << row.link;
+        const QByteArray bytes = QByteArray("list of ") + row.link;
+        EXPECT_TRUE(replaceFile(link, bytes).ok()) << row.link;
+        EXPECT_EQ(contentOf(work.file(row.reached)), bytes) << row.link;
+        QByteArray read;
+        EXPECT_TRUE(readOwnFile(link, read).ok() && read == bytes) << row.link;
+        EXPECT_EQ(kindOf(link), 'l') << row.link;
+    }
+    EXPECT_FALSE(QFileInfo::exists(work.file("here/tools.txt")));
+    EXPECT_FALSE(QFileInfo::exists(work.file("here/fresh.txt")));
+
+    // The temporary file beside a name of the longest length still fits.
+    const QString longest = work.file(QString(255, u'n'));
+    writeFile(longest, "old");
+    EXPECT_TRUE(replaceFile(longest, "new").ok());
+    EXPECT_EQ(contentOf(longest), "new");
+
+    ASSERT_TRUE(QFile::link("loop-b", work.file("loop-a")) && QFile::link("loop-a", work.file("loop-b")));
+    EXPECT_FALSE(replaceFile(work.file("loop-a"), "x").ok());
+    EXPECT_EQ(kindOf(work.file("loop-a")), 'l');
 }
 
 // The program's own text files: CR LF written, CR LF or a bare LF read, a last
