@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <vector>
+
+#include <pwd.h>
+#include <unistd.h>
+
 namespace tarvi::platform {
 
 namespace {
@@ -14,6 +20,41 @@ constexpr const char* kInstalledDocuments = TARVI_DOCUMENTS_FROM_PROGRAM;
 
 // The build lays the manual beside the program; an installation does not.
 constexpr const char* kManual = "Tarvi.pdf";
+
+// The user's home folder as the password database has it; empty when it has
+// no entry for the user.
+QString homeFromPasswords()
+{
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 1024);
+    passwd entry{};
+    passwd* found = nullptr;
+    int failure = 0;
+    while ((failure = ::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found)) == ERANGE)
+        buffer.resize(buffer.size() * 2);
+    if (failure != 0 || found == nullptr || found->pw_dir == nullptr)
+        return {};
+    return QFile::decodeName(found->pw_dir);
+}
+
+// The user's documents folder, always a whole path: the desktop's setting
+// when it names one absolutely; else "Documents" in the home folder, which is
+// HOME when that names one absolutely, else the password database's, else
+// the root. The desktop's setting is built on HOME, so without a usable HOME
+// it is not asked.
+QString documentsFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home)) {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (QDir::isAbsolutePath(desktop))
+            return desktop;
+        return QDir(home).filePath(QStringLiteral("Documents"));
+    }
+    const QString recorded = homeFromPasswords();
+    return QDir(QDir::isAbsolutePath(recorded) ? recorded : QDir::rootPath())
+        .filePath(QStringLiteral("Documents"));
+}
 
 } // namespace
 
@@ -49,8 +90,7 @@ WorkFolder findWorkFolder(const QString& programFolder)
     else if (inBuildTree)
         path = program.absolutePath();
     else
-        path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                   .filePath(QStringLiteral("Tarvi"));
+        path = QDir(documentsFolder()).filePath(QStringLiteral("Tarvi"));
     return WorkFolder(QDir::cleanPath(path), documents);
 }
 

@@ -25,6 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 using namespace tarvi;
 using platform::WorkFolder;
 
@@ -157,6 +160,43 @@ TEST_F(Startup, TarviHomeOverridesAndTheBuildTreeWorksBesideTheProgram)
     const WorkFolder alone = platform::openWorkFolder(elsewhere.path(), messages);
     EXPECT_EQ(alone.path(), documents());
     EXPECT_EQ(alone.document("Tarvi.pdf"), documents() + "/Tarvi.pdf");
+}
+
+// Only a documents folder named absolutely is used; any other setting falls
+// back to "Documents" in the home folder, and a home that HOME does not name
+// to the password database's. Nothing is made in the current folder.
+TEST_F(Startup, TheDocumentsFolderIsNeverRelative)
+{
+    QTemporaryDir config;
+    const EnvVar configured("XDG_CONFIG_HOME", config.path());
+    const struct {
+        QByteArray setting;
+        QString documents;
+    } rows[] = {
+        {"\"Docs\"", documents()},
+        {"\"\"", documents()},
+        {"\"${HOME}/Docs\"", documents()},
+        {"\"~/Docs\"", documents()},
+        {"Docs", documents()},
+        {"\"$HOME/Mis documentos\"", home.filePath("Mis documentos/Tarvi")},
+        {'"' + root.path().toUtf8() + '"', root.filePath("Tarvi")},
+        {"Docs", documents()},
+    };
+    for (const auto& row : rows) {
+        testkit::writeFile(config.filePath("user-dirs.dirs"),
+                           QByteArray("XDG_DOCUMENTS_DIR=") + row.setting + "\n");
+        EXPECT_EQ(platform::findWorkFolder(installed()).path(), row.documents) << row.setting.toStdString();
+    }
+    EXPECT_EQ(platform::openWorkFolder(installed(), messages).path(), documents()) << "after a bare Docs";
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+
+    const QString recorded = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir);
+    for (const std::optional<QString>& unusable :
+         {std::optional<QString>(), std::optional<QString>(""), std::optional<QString>("relative/home")}) {
+        const EnvVar noHome("HOME", unusable);
+        EXPECT_EQ(platform::findWorkFolder(installed()).path(), QDir(recorded).filePath("Documents/Tarvi"))
+            << "HOME " << unusable.value_or("unset").toStdString();
+    }
 }
 
 // A folder that cannot be made or written is named in a box with the reason;
