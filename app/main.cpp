@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     tarvi::platform::QtMessageService messages;
     const tarvi::platform::WorkFolder folder =
         tarvi::platform::openWorkFolder(QApplication::applicationDirPath(), messages);
-    tarvi::platform::SystemStarter starter(folder);
+    tarvi::platform::SystemStarter starter(folder, messages);
     tarvi::FTarvi window({messages, starter, folder});
     // Drawing the icon from its SVG takes milliseconds, and done before the
     // window's first paint it would hold that paint up: it waits until the

@@ -217,7 +217,20 @@ bool SystemStarter::start(const QString& commandLine, WindowStyle)
 {
     const QString& workingFolder = folder_.path();
     const std::optional<Launch> launch = planStart(commandLine, workingFolder, openers_);
-    return launch && QProcess::startDetached(launch->program, launch->arguments, workingFolder);
+    if (!launch)
+        return false;
+    const QString opener = openerProgram(openers_.document);
+    const QString fallback = openerProgram(openers_.fallback);
+    const bool opens = !opener.isEmpty() && launch->program == opener && launch->arguments.size() == 1;
+    const bool fallbackOpens = !fallback.isEmpty() && launch->program == fallback &&
+                               launch->arguments.size() == 2 && launch->arguments[0] == u"open";
+    if (!opens && !fallbackOpens)
+        return QProcess::startDetached(launch->program, launch->arguments, workingFolder);
+    const QString document = launch->arguments.constLast();
+    const std::optional<Launch> next =
+        opens ? openDocument(document, openers_.fallback, {QStringLiteral("open")}) : std::nullopt;
+    openings_.open(*launch, next, document, workingFolder);
+    return true;
 }
 
 } // namespace tarvi::platform

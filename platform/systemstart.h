@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/messages.h"
+#include "platform/openwatch.h"
 #include "platform/programstart.h"
 #include "platform/workfolder.h"
 
@@ -47,14 +49,17 @@ QStringList splitCommandLine(const QString& commandLine);
 std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
                                 const Openers& openers);
 
-// Starts command lines on this system, detached, in the program's working
-// folder, where bare names are looked up first. Window styles cannot be
-// imposed on Linux desktops and are ignored. No user text is ever handed to a
-// shell.
+// Starts command lines on this system in the program's working folder, where
+// bare names are looked up first. Programs are started detached; a document
+// goes to the desktop's opener, which is watched without waiting: when it
+// fails, "gio open" is tried next (for the opener, not for "gio" itself), and
+// when that fails too, `messages` names the document in a box. Window styles
+// cannot be imposed on Linux desktops and are ignored. No user text is ever
+// handed to a shell.
 class SystemStarter final : public ProgramStarter {
 public:
-    explicit SystemStarter(const WorkFolder& folder, Openers openers = {})
-        : folder_(folder), openers_(std::move(openers))
+    SystemStarter(const WorkFolder& folder, MessageService& messages, Openers openers = {})
+        : folder_(folder), openers_(std::move(openers)), openings_(messages)
     {
     }
 
@@ -63,6 +68,7 @@ public:
 private:
     const WorkFolder& folder_;
     Openers openers_;
+    OpeningWatch openings_;
 };
 
 } // namespace tarvi::platform

@@ -1,12 +1,14 @@
 #include "platform/systemstart.h"
 
 #include "platform/files.h"
+#include "testkit/fakes.h"
 #include "testkit/specialfiles.h"
 #include "testkit/workdir.h"
 #include "testkit/writefile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -44,7 +46,8 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
             .toUtf8();
     makeProgram(dir.file("recorder"), script);
 
-    SystemStarter starter(dir.folder(), Openers{dir.file("recorder"), {}});
+    FakeMessages messages;
+    SystemStarter starter(dir.folder(), messages, Openers{dir.file("recorder"), {}});
     const QString path = dir.file("my notes/case; $(touch pwned) \"q\" 'x'.txt");
     ASSERT_TRUE(starter.start("NotePad.exe " + path, WindowStyle::NormalFocus));
     EXPECT_EQ(recorded(), QStringList({path}));
@@ -54,7 +57,7 @@ TEST(SystemStarter, StartsRealProgramsWithUnchangedArguments)
     EXPECT_EQ(recorded(), QStringList({"one", "two three", "$HOME"}));
 
     EXPECT_FALSE(starter.start("no-such-program-anywhere", WindowStyle::NormalFocus));
-    EXPECT_FALSE(SystemStarter(dir.folder(), Openers{"no-such-opener-anywhere", {}})
+    EXPECT_FALSE(SystemStarter(dir.folder(), messages, Openers{"no-such-opener-anywhere", {}})
                      .start("Notepad x.txt", WindowStyle::NormalFocus));
 }
 
@@ -100,4 +103,71 @@ TEST(SystemStarter, PlansWhatALineStarts)
     for (const auto& row : rows)
         EXPECT_EQ(planStart(row.line, dir.path(), Openers{opener, gio}), row.launch) << row.name;
     EXPECT_FALSE(planStart("Notepad x.txt", dir.path(), Openers{"no-such-opener-anywhere", {}}));
+}
+
+// A document whose opener fails is named in a box, with the opener's first
+// line of complaint as the reason when it is short; the fallback is tried
+// first. The openers run while start() has long returned: here they wait
+// for a mark that is made only after every start.
+TEST(SystemStarter, ADocumentThatCannotBeOpenedIsNamed)
+{
+    TempWorkDir dir;
+    const QByteArray waitForGo = QStringLiteral("#!/bin/sh\n"
+                                                "n=0; while [ ! -e '%1' ] && [ $n -lt 1000 ]; do "
+                                                "sleep 0.01; n=$((n+1)); done\n")
+                                     .arg(dir.file("go"))
+                                     .toUtf8();
+    makeProgram(dir.file("opener"),
+                waitForGo +
+                    "case \"$1\" in *fine*) exit 0;; *long*) printf '%0300d\\n' 0 >&2; exit 4;; esac\n"
+                    "echo \"xdg-open: no method available for opening '$1'\" >&2\n"
+                    "echo 'and more' >&2\nexit 4\n");
+    makeProgram(dir.file("gio"), waitForGo + "case \"$2\" in *rescued*) exit 0;; esac\n"
+                                             "echo \"gio: $2: No application is registered\" >&2\nexit 2\n");
+    makeProgram(dir.file("crashing"), waitForGo + "kill -SEGV $$\n");
+    FakeMessages messages;
+    SystemStarter starter(dir.folder(), messages, Openers{dir.file("opener"), dir.file("gio")});
+    SystemStarter alone(dir.folder(), messages, Openers{dir.file("opener"), {}});
+    SystemStarter crashing(dir.folder(), messages, Openers{dir.file("crashing"), {}});
+    const QString no = "No se ha podido abrir el documento\n";
+    const struct {
+        SystemStarter& starter;
+        QString line;
+        QString box; // empty for none
+    } rows[] = {
+        {starter, "cmd.exe /c fine.pdf", {}},
+        {starter, "cmd.exe /c rescued.pdf", {}},
+        {starter, "cmd.exe /c Tarvi.pdf",
+         no + "Tarvi.pdf\nMotivo: xdg-open: no method available for opening 'Tarvi.pdf'"},
+        {starter, "cmd.exe /c long.pdf",
+         no + "long.pdf\nMotivo: gio: long.pdf: No application is registered"},
+        {starter, "command.com /c Veldra.htm",
+         no + "Veldra.htm\nMotivo: gio: Veldra.htm: No application is registered"},
+        {alone, "NotePad.exe " + dir.file("Prbls/casos.txt"),
+         no + dir.file("Prbls/casos.txt") + "\nMotivo: xdg-open: no method available for opening '" +
+             dir.file("Prbls/casos.txt") + "'"},
+        {alone, "Notepad rescued.txt",
+         no + "rescued.txt\nMotivo: xdg-open: no method available for opening 'rescued.txt'"},
+        {crashing, "Notepad x.txt", no + "x.txt"},
+    };
+    QStringList expected;
+    for (const auto& row : rows) {
+        ASSERT_TRUE(row.starter.start(row.line, WindowStyle::Hidden)) << row.line.toStdString();
+        if (!row.box.isEmpty())
+            expected << row.box;
+    }
+    EXPECT_TRUE(messages.boxes.empty()) << "no box before any opener has ended";
+    writeFile(dir.file("go"), "");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return messages.boxes.size() >= std::size_t(expected.size()); }, 20000));
+    QTest::qWait(300); // room for a box too many
+    QStringList shown;
+    for (const FakeMessages::Box& box : messages.boxes) {
+        shown << box.text;
+        EXPECT_EQ(box.title, "Tarvi");
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+    }
+    shown.sort();
+    expected.sort();
+    EXPECT_EQ(shown, expected);
 }
