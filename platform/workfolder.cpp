@@ -105,7 +105,7 @@ WorkFolder openWorkFolder(const QString& programFolder, MessageService& messages
     }
     if (!made.ok())
         messages.show(QStringLiteral("Tarvi"),
-                      QStringLiteral("No se puede trabajar en la carpeta\r\n%1\r\nMotivo: %2\r\n"
+                      QStringLiteral("No se puede trabajar en la carpeta\n%1\nMotivo: %2\n"
                                      "Los casos y las utilidades no se podrán guardar allí. "
                                      "La variable de entorno TARVI_HOME puede indicar otra carpeta.")
                           .arg(failed, reasonText(made, Language::Spanish)),

@@ -206,11 +206,11 @@ TEST_F(Startup, AFolderThatCannotBeUsedIsReported)
     testkit::writeFile(root.filePath("taken"), "a file");
     QDir(root.path()).mkdir("locked");
     QFile::setPermissions(root.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-    const QString prefix = "No se puede trabajar en la carpeta\r\n";
+    const QString prefix = "No se puede trabajar en la carpeta\n";
     const std::pair<QString, QString> cases[] = {
         {root.filePath("taken/tarvi"),
-         prefix + root.filePath("taken/tarvi") + "\r\nMotivo: no es una carpeta\r\n"},
-        {root.filePath("locked"), prefix + root.filePath("locked") + "\r\nMotivo: es de solo lectura\r\n"},
+         prefix + root.filePath("taken/tarvi") + "\nMotivo: no es una carpeta\n"},
+        {root.filePath("locked"), prefix + root.filePath("locked") + "\nMotivo: es de solo lectura\n"},
     };
     for (const auto& [chosen, text] : cases) {
         const EnvVar choice("TARVI_HOME", chosen);
