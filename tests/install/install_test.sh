@@ -71,6 +71,13 @@ for page in tarvi tarvi-calc; do
     # groff's warnings, as Debian's package check asks man for them.
     warnings="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)"
     [ -z "$warnings" ] || fail "the manual page $page.1 has errors: $warnings"
+    # The date in the form man tools read, and the version.
+    grep -qE '^\.TH [^ ]+ 1 [0-9]{4}-[0-9]{2}-[0-9]{2} "Tarvi '"$version"'"' "$manual" ||
+      fail "the manual page $page.1 has no date and version Tarvi $version in its .TH line"
+    if command -v mandoc >/dev/null; then
+      lint="$(mandoc -Tlint -Wstyle "$manual" 2>&1)"
+      [ -z "$lint" ] || fail "mandoc finds fault with $page.1: $lint"
+    fi
   fi
 done
 [ -f "$prefix/share/bash-completion/completions/tarvi-calc" ] ||
