@@ -87,7 +87,7 @@ private:
     void Form_Load();
 
     PanelInputs panelInputs(int kind) const;
-    void Calcula(int kind);
+    void CalculaPanell(int kind); // evaluates a panel and shows the count or the error
     void GeneraCas(int index);
     void IdM_Enter(int kind);
     void BtRst_Click(int kind);
@@ -120,9 +120,9 @@ private:
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
 
     // Window state.
-    MultiplicityList nprList_;            // the PR list's entries and IndexNi; the drop-down shows it
-    tarvi::Multiplicitats Multiplicitats; // filled by each PR evaluation
-    float AmpladaInicial = 0;             // window width at load
+    MultiplicityList nprList_;      // the PR list's entries and IndexNi; the drop-down shows it
+    Multiplicitats multiplicitats_; // filled by each PR evaluation
+    float AmpladaInicial = 0;       // window width at load
 };
 
 } // namespace tarvi

@@ -33,7 +33,7 @@ void FTarvi::connectPanels()
             }
         });
         connect(IdM[kind], &QLineEdit::returnPressed, this, [this, kind] { IdM_Enter(kind); });
-        connect(okD[kind], &QPushButton::clicked, this, [this, kind] { Calcula(kind); });
+        connect(okD[kind], &QPushButton::clicked, this, [this, kind] { CalculaPanell(kind); });
         connect(BtRst[kind], &QPushButton::clicked, this, [this, kind] { BtRst_Click(kind); });
         connect(BtGen[kind], &QPushButton::clicked, this, [this, kind] { GeneraCas(kind); });
     }
@@ -58,12 +58,12 @@ PanelInputs FTarvi::panelInputs(int kind) const
 
 // A count shows its working as the result box's tool tip, and a screen reader
 // reads it as the box's description.
-void FTarvi::Calcula(int kind)
+void FTarvi::CalculaPanell(int kind)
 {
     const auto formula = static_cast<FormulaKind>(kind);
     const PanelInputs inputs = panelInputs(kind);
     const Separators separators = platform::systemSeparators();
-    const Evaluation outcome = tarvi::Calcula(formula, inputs, separators, Multiplicitats);
+    const Evaluation outcome = Calcula(formula, inputs, separators, multiplicitats_);
     if (outcome.ok) {
         const QString working = platform::toQt(explain(formula, inputs, separators, outcome));
         IdRes[kind]->setText(platform::toQt(outcome.result));
@@ -80,7 +80,7 @@ void FTarvi::IdM_Enter(int kind)
 {
     switch (static_cast<FormulaKind>(kind)) {
     case FormulaKind::P:
-        Calcula(kind);
+        CalculaPanell(kind);
         break;
     case FormulaKind::PR:
         npr->setFocus();
@@ -121,7 +121,7 @@ void FTarvi::GeneraCas(int index)
         showMultiplicities();
     }
     PosaNi();
-    Calcula(index);
+    CalculaPanell(index);
 }
 
 void FTarvi::PosaNi() { showSummary(platform::toQt(nprList_.summary(platform::systemSeparators()))); }

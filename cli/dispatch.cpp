@@ -40,7 +40,7 @@ Answer count(Words words, Context& context)
 }
 
 // The count's working, or the count's error: the inputs are checked as for the count.
-Answer working(Words words, Context& context)
+Answer explanation(Words words, Context& context)
 {
     const PanelCase asked = readCase(words);
     Multiplicitats record;
@@ -57,8 +57,8 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"list", list},         Command{"newton", newton}, Command{"random", random},
-    Command{"explain", working},   Command{"--help", help},   Command{"-h", help},
+    Command{"list", list},           Command{"newton", newton}, Command{"random", random},
+    Command{"explain", explanation}, Command{"--help", help},   Command{"-h", help},
     Command{"--version", version},
 };
 
