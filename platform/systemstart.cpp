@@ -1,44 +1,78 @@
 #include "platform/systemstart.h"
 
-#include "engine/plaintext.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
-#include "platform/qttext.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <optional>
+#include <utility>
+
 namespace tarvi::platform {
 
 namespace {
 
-// The first word of a line and where the text after it (and one blank) begins.
+// One word of a command line: its text without double quotes, and where it
+// stands in the line, from its first character to just after its last.
+struct Word {
+    QString text;
+    qsizetype start = 0;
+    qsizetype end = 0;
+    bool quoted = false; // it holds a double quote
+};
+
+// The words of a command line, split at spaces; double quotes group spaces
+// into a word and are removed, so that "" is an empty word. Every reading of
+// a command line below takes its words from here.
+QList<Word> commandWords(const QString& line)
+{
+    QList<Word> words;
+    std::optional<Word> word;
+    bool inQuotes = false;
+    for (qsizetype at = 0; at <= line.size(); ++at) {
+        if (at == line.size() || (line[at] == u' ' && !inQuotes)) {
+            if (word) {
+                word->end = at;
+                words << *std::exchange(word, std::nullopt);
+            }
+            continue;
+        }
+        if (!word)
+            word = Word{{}, at, at, false};
+        if (line[at] == u'"') {
+            inQuotes = !inQuotes;
+            word->quoted = true;
+        } else {
+            word->text += line[at];
+        }
+    }
+    return words;
+}
+
+QStringList textsOf(const QList<Word>& words)
+{
+    QStringList texts;
+    for (const Word& word : words)
+        texts << word.text;
+    return texts;
+}
+
+// The first word of a line and where the text after it (and one space) begins.
 struct FirstWord {
     QString word;
     qsizetype restAt;
 };
 
-// Where the first character that is no blank stands, from `at` on.
-qsizetype afterBlanks(const QString& line, qsizetype at)
-{
-    return line.size() -
-           static_cast<qsizetype>(trimLeadingBlanks(viewOf(line).substr(std::size_t(at))).size());
-}
-
 FirstWord firstWord(const QString& line)
 {
-    qsizetype at = afterBlanks(line, 0);
-    QString word;
-    bool quoted = false;
-    for (; at < line.size() && (quoted || line[at] != u' '); ++at) {
-        if (line[at] == u'"')
-            quoted = !quoted;
-        else
-            word += line[at];
-    }
-    return {word, at < line.size() ? at + 1 : at};
+    const QList<Word> words = commandWords(line);
+    if (words.isEmpty())
+        return {{}, line.size()};
+    const Word& first = words.front();
+    return {first.text, first.end < line.size() ? first.end + 1 : first.end};
 }
 
 bool isProgram(const QFileInfo& info) { return info.isFile() && info.isExecutable(); }
@@ -111,30 +145,25 @@ std::optional<Command> commandNamed(const QString& name, const QString& workingF
 // groups what follows it.
 std::optional<Command> findCommand(const QString& line, const QString& workingFolder, bool launchFiles)
 {
-    const qsizetype start = afterBlanks(line, 0);
-    qsizetype end = start;
-    while (end < line.size()) {
-        const qsizetype wordStart = afterBlanks(line, end);
-        qsizetype wordEnd = wordStart;
-        while (wordEnd < line.size() && line[wordEnd] != u' ')
-            ++wordEnd;
-        if (wordStart == wordEnd || line.sliced(wordStart, wordEnd - wordStart).contains(u'"'))
+    const QList<Word> words = commandWords(line);
+    if (words.isEmpty())
+        return std::nullopt;
+    const qsizetype start = words.front().start;
+    bool tried = false;
+    for (const Word& word : words) {
+        if (word.quoted)
             break;
-        end = wordEnd;
-        if (auto command = commandNamed(line.sliced(start, end - start), workingFolder, launchFiles)) {
-            command->arguments = splitCommandLine(line.sliced(end));
+        tried = true;
+        if (auto command = commandNamed(line.sliced(start, word.end - start), workingFolder, launchFiles)) {
+            command->arguments = splitCommandLine(line.sliced(word.end));
             return command;
         }
     }
-    if (end > start)
+    if (tried)
         return std::nullopt;
-
-    QStringList words = splitCommandLine(line);
-    if (words.isEmpty())
-        return std::nullopt;
-    auto command = commandNamed(words.takeFirst(), workingFolder, launchFiles);
+    auto command = commandNamed(words.front().text, workingFolder, launchFiles);
     if (command)
-        command->arguments = words;
+        command->arguments = textsOf(words.sliced(1));
     return command;
 }
 
@@ -153,30 +182,7 @@ std::optional<QString> batchLine(const QString& path)
 
 } // namespace
 
-QStringList splitCommandLine(const QString& commandLine)
-{
-    QStringList words;
-    QString word;
-    bool quoted = false;
-    bool inWord = false;
-    for (const QChar c : commandLine) {
-        if (c == u'"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c == u' ' && !quoted) {
-            if (inWord)
-                words << word;
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words << word;
-    return words;
-}
+QStringList splitCommandLine(const QString& commandLine) { return textsOf(commandWords(commandLine)); }
 
 std::optional<Launch> planStart(const QString& commandLine, const QString& workingFolder,
                                 const Openers& openers)
@@ -206,11 +212,13 @@ std::optional<Launch> planStart(const QString& commandLine, const QString& worki
     // A launch file's line runs as the command interpreter would run it: a
     // program with its words, or else a document to open.
     const std::optional<QString> line = batchLine(command->path);
-    if (!line || line->trimmed().isEmpty())
+    // The interpreter drops any white space around the line, not only spaces.
+    const QString lineWithoutWhiteSpace = line ? line->trimmed() : QString();
+    if (lineWithoutWhiteSpace.isEmpty())
         return std::nullopt;
     if (const auto program = findCommand(*line, workingFolder, false))
         return Launch{program->path, program->arguments};
-    return openDocument(unquoted(line->trimmed()), openers.document);
+    return openDocument(unquoted(lineWithoutWhiteSpace), openers.document);
 }
 
 bool SystemStarter::start(const QString& commandLine, WindowStyle)

@@ -26,7 +26,7 @@ struct Openers {
     QString fallback = QStringLiteral("gio");      // run as "gio open DOC"
 };
 
-// Splits a command line into words at blanks; double quotes group words and
+// Splits a command line into words at spaces; double quotes group words and
 // are removed.
 QStringList splitCommandLine(const QString& commandLine);
 
