@@ -13,15 +13,17 @@ namespace tarvi::cli {
 
 namespace {
 
-// A CR before the line's LF is a blank too, so lines written on Windows read alike.
+// Words in a batch line are parted by any white space that can stand within
+// a line; a CR before the line's LF is one too, so lines written on Windows
+// read alike.
 std::vector<std::string> splitWords(std::string_view line)
 {
-    constexpr std::string_view blanks = " \t\r\v\f";
+    constexpr std::string_view whiteSpaceInLine = " \t\r\v\f";
     std::vector<std::string> words;
-    for (std::size_t start = line.find_first_not_of(blanks); start != std::string_view::npos;) {
-        const std::size_t end = line.find_first_of(blanks, start);
+    for (std::size_t start = line.find_first_not_of(whiteSpaceInLine); start != std::string_view::npos;) {
+        const std::size_t end = line.find_first_of(whiteSpaceInLine, start);
         words.emplace_back(line.substr(start, end - start));
-        start = line.find_first_not_of(blanks, end);
+        start = line.find_first_not_of(whiteSpaceInLine, end);
     }
     return words;
 }

@@ -7,12 +7,12 @@ namespace tarvi {
 std::string caseLine(FormulaKind kind, const PanelInputs& inputs, std::string_view result)
 {
     std::string line(NomsFormula[static_cast<std::size_t>(index(kind))]);
-    line.append("(").append(trimBlanks(std::string_view(inputs.m)));
+    line.append("(").append(trimSpaces(std::string_view(inputs.m)));
     if (hasN(kind)) {
-        line.append(",").append(trimBlanks(std::string_view(inputs.n)));
+        line.append(",").append(trimSpaces(std::string_view(inputs.n)));
     } else if (kind == FormulaKind::PR) {
         for (const std::string& multiplicity : inputs.multiplicities)
-            line.append("[").append(trimLeadingBlanks(std::string_view(multiplicity))).append("]");
+            line.append("[").append(trimLeadingSpaces(std::string_view(multiplicity))).append("]");
     }
     return line.append(") = ").append(result);
 }

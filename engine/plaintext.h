@@ -7,19 +7,19 @@
 
 namespace tarvi {
 
-// Blanks, as the program trims them, are spaces only: tabs and other white
-// space belong to the text. Any character type will do, so that the cores'
-// UTF-8 and the windows' UTF-16 are trimmed alike.
+// The program trims spaces only: tabs and other white space belong to the
+// text. Any character type will do, so that the cores' UTF-8 and the windows'
+// UTF-16 are trimmed alike.
 template <class Char>
-constexpr std::basic_string_view<Char> trimLeadingBlanks(std::basic_string_view<Char> text)
+constexpr std::basic_string_view<Char> trimLeadingSpaces(std::basic_string_view<Char> text)
 {
     text.remove_prefix(std::min(text.find_first_not_of(Char(' ')), text.size()));
     return text;
 }
 
-template <class Char> constexpr std::basic_string_view<Char> trimBlanks(std::basic_string_view<Char> text)
+template <class Char> constexpr std::basic_string_view<Char> trimSpaces(std::basic_string_view<Char> text)
 {
-    text = trimLeadingBlanks(text);
+    text = trimLeadingSpaces(text);
     // With nothing left, npos + 1 is 0 and nothing is removed.
     text.remove_suffix(text.size() - (text.find_last_not_of(Char(' ')) + 1));
     return text;

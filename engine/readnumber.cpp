@@ -14,7 +14,8 @@ bool startsWith(std::string_view text, std::string_view prefix)
     return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// Around a number, text-to-number conversion skips tabs as well as spaces.
+bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
 // Whether a plain number ([sign] digits [. digits] [e [sign] digits]) that is
 // beyond the double range is beyond it because it is too small: its first
@@ -61,9 +62,9 @@ bool tooSmall(std::string_view plain)
 
 std::optional<std::int16_t> parseWhole16(std::string_view text, const Separators& separators)
 {
-    while (!text.empty() && isBlank(text.front()))
+    while (!text.empty() && isSpaceOrTab(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
+    while (!text.empty() && isSpaceOrTab(text.back()))
         text.remove_suffix(1);
 
     // Rewrite the number in plain notation, then read it.

@@ -83,7 +83,7 @@ void reportFailure(const platform::Services& services, const ToolEntry& tool, co
 QString toolCommandLine(const ToolEntry& tool)
 {
     const QString fileAndParams = tool.File + QLatin1Char(' ') + tool.Params;
-    QString line = platform::toQt(trimBlanks(platform::viewOf(fileAndParams)));
+    QString line = platform::toQt(trimSpaces(platform::viewOf(fileAndParams)));
     if (!tool.WorkDir.isEmpty())
         line = tool.WorkDir + QDir::separator() + line;
     return line;

@@ -96,10 +96,10 @@ TEST(ExactWhole, StaysExactBeyondSixtyFourBits)
 // an LF is a line end's.
 TEST(PlainText, BlanksAndLineEnds)
 {
-    EXPECT_EQ(trimBlanks(std::string_view("  a b\t ")), "a b\t");
-    EXPECT_EQ(trimBlanks(std::string_view("   ")), "");
-    EXPECT_EQ(trimLeadingBlanks(std::string_view(" 3 ")), "3 ");
-    EXPECT_EQ(trimBlanks(std::u16string_view(u" ñ ")), u"ñ");
+    EXPECT_EQ(trimSpaces(std::string_view("  a b\t ")), "a b\t");
+    EXPECT_EQ(trimSpaces(std::string_view("   ")), "");
+    EXPECT_EQ(trimLeadingSpaces(std::string_view(" 3 ")), "3 ");
+    EXPECT_EQ(trimSpaces(std::u16string_view(u" ñ ")), u"ñ");
     EXPECT_EQ(withLineFeeds("a\r\nb\r\r\nc\rd\r"), "a\nb\r\nc\rd\r");
     EXPECT_EQ(splitLines("x\r\ny\n"), (std::vector<std::string>{"x", "y", ""}));
 }
