@@ -6,6 +6,8 @@
 #include "tests/fuzz/property.h"
 
 #include <algorithm>
+#include <cwchar>
+#include <locale.h>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -95,6 +97,27 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// Whether a text shows on a terminal as what it is: valid UTF-8, with no
+// control character but the line feed. The C library's own UTF-8 decoder
+// judges, not the program's.
+bool printable(const std::string& text)
+{
+    static const locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    require(utf8 != locale_t{}, "the C.UTF-8 locale");
+    const locale_t before = ::uselocale(utf8);
+    std::mbstate_t state{};
+    bool shows = true;
+    for (std::size_t at = 0; shows && at < text.size();) {
+        wchar_t character = 0;
+        const std::size_t length = std::mbrtowc(&character, text.data() + at, text.size() - at, &state);
+        const bool control = character < 0x20 || (character >= 0x7f && character <= 0x9f);
+        shows = length != 0 && length <= 4 && (character == L'\n' || !control);
+        at += length;
+    }
+    ::uselocale(before);
+    return shows;
+}
+
 // The input is the arguments, each ended by a zero byte, then optionally a
 // record separator (0x1e) and what standard input holds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -113,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                escaped(got.out) + " / " + escaped(got.err);
     };
     require(got.status >= 0 && got.status <= 2, "the exit status is 0, 1 or 2", explain);
+    require(printable(got.err), "what stderr echoes of the input shows every byte", explain);
     if (args.size() == 1 && args[0] == "-") {
         const auto lines =
             std::count(input.begin(), input.end(), '\n') + !(input.ends_with('\n') || input.empty());
