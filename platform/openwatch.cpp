@@ -3,16 +3,15 @@
 #include "platform/systemstart.h"
 
 #include <QProcess>
+#include <QTemporaryFile>
 
-#include <algorithm>
-#include <memory>
 #include <utility>
 
 namespace tarvi::platform {
 
 namespace {
 
-// Of an opener's complaint only its start is kept; the rest is read and dropped.
+// Of an opener's complaint only its start is read.
 constexpr qsizetype kKeptComplaint = 1024;
 // A first line longer than this is no reason a box can give.
 constexpr qsizetype kShortReason = 200;
@@ -25,11 +24,6 @@ QString reasonIn(const QByteArray& complaint)
         return {};
     const QString line = QString::fromLocal8Bit(end < 0 ? complaint : complaint.first(end)).trimmed();
     return line.size() <= kShortReason ? line : QString();
-}
-
-void keep(QByteArray& complaint, const QByteArray& more)
-{
-    complaint.append(more.first(std::min(more.size(), kKeptComplaint - complaint.size())));
 }
 
 } // namespace
@@ -67,20 +61,22 @@ void OpeningWatch::run(Attempt attempt)
     process->setWorkingDirectory(attempt.workingFolder);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
-    auto complaint = std::make_shared<QByteArray>();
-    QObject::connect(process, &QProcess::readyReadStandardError, process,
-                     [process, complaint] { keep(*complaint, process->readAllStandardError()); });
+    // The complaint goes to a file rather than a pipe: a viewer that the
+    // opener starts inherits it and may write long after the opener has
+    // ended, or after this program has, and a closed pipe would kill it.
+    auto* complaint = new QTemporaryFile(process);
+    process->setStandardErrorFile(complaint->open() ? complaint->fileName() : QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process,
                      [this, process, complaint, attempt](int status, QProcess::ExitStatus how) {
                          process->deleteLater();
-                         keep(*complaint, process->readAllStandardError());
                          if (how != QProcess::NormalExit || status != 0)
-                             failed(attempt, reasonIn(*complaint));
+                             failed(attempt, reasonIn(complaint->isOpen() ? complaint->read(kKeptComplaint)
+                                                                          : QByteArray()));
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [this, process, attempt](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
-                             return; // a crash or a lost pipe still ends with finished()
+                             return; // a crash still ends with finished()
                          process->deleteLater();
                          failed(attempt, {});
                      });

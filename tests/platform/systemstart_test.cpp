@@ -108,7 +108,8 @@ TEST(SystemStarter, PlansWhatALineStarts)
 // A document whose opener fails is named in a box, with the opener's first
 // line of complaint as the reason when it is short; the fallback is tried
 // first. The openers run while start() has long returned: here they wait
-// for a mark that is made only after every start.
+// for a mark that is made only after every start. What an opener starts may
+// write to the same stream after the opener has ended.
 TEST(SystemStarter, ADocumentThatCannotBeOpenedIsNamed)
 {
     TempWorkDir dir;
@@ -119,7 +120,9 @@ TEST(SystemStarter, ADocumentThatCannotBeOpenedIsNamed)
                                      .toUtf8();
     makeProgram(dir.file("opener"),
                 waitForGo +
-                    "case \"$1\" in *fine*) exit 0;; *long*) printf '%0300d\\n' 0 >&2; exit 4;; esac\n"
+                    // A viewer that outlives its opener and complains later lives on.
+                    "case \"$1\" in *fine*) (sleep 0.2; echo late >&2; touch survived) & exit 0;;\n"
+                    "*long*) printf '%0300d\\n' 0 >&2; exit 4;; esac\n"
                     "echo \"xdg-open: no method available for opening '$1'\" >&2\n"
                     "echo 'and more' >&2\nexit 4\n");
     makeProgram(dir.file("gio"), waitForGo + "case \"$2\" in *rescued*) exit 0;; esac\n"
@@ -161,6 +164,7 @@ TEST(SystemStarter, ADocumentThatCannotBeOpenedIsNamed)
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return messages.boxes.size() >= std::size_t(expected.size()); }, 20000));
     QTest::qWait(300); // room for a box too many
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.file("survived")); }, 10000));
     QStringList shown;
     for (const FakeMessages::Box& box : messages.boxes) {
         shown << box.text;
