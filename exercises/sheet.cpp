@@ -10,32 +10,6 @@ namespace {
 
 using Values = std::vector<int>;
 
-// Every choice of slot values within a template's ranges at a level, in order,
-// that the panel accepts and whose count fits the level.
-std::vector<Values> valuesAt(const Template& problem, Level level)
-{
-    const std::vector<Range>& ranges = problem.ranges[levelIndex(level)];
-    std::vector<Values> found;
-    if (ranges.empty()) // the template has no problem at this level
-        return found;
-    Values values;
-    for (const Range& range : ranges)
-        values.push_back(range.low);
-    for (;;) {
-        const std::optional<Solution> solution = solve(problem.kind, inputsOf(problem.kind, values));
-        if (solution && fitsLevel(solution->count, level))
-            found.push_back(values);
-        std::size_t slot = values.size();
-        while (slot > 0 && values[slot - 1] == ranges[slot - 1].high) {
-            values[slot - 1] = ranges[slot - 1].low;
-            --slot;
-        }
-        if (slot == 0)
-            return found;
-        ++values[slot - 1];
-    }
-}
-
 bool asked(const SheetOptions& options, FormulaKind kind)
 {
     return std::find(options.kinds.begin(), options.kinds.end(), kind) != options.kinds.end();
@@ -47,6 +21,35 @@ struct Pool {
     std::vector<Values> values;
     std::size_t left;
 };
+
+// Whether a text is well-formed UTF-8 without control characters, so that it
+// stays one line in every format and XML can hold it.
+bool oneLineOfText(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
+        if (length == 0 || lead < 0x20 || lead == 0x7F || i + length > text.size())
+            return false;
+        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr std::uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000) ||
+            (code >= 0x80 && code < 0xA0))
+            return false;
+        i += length;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -66,7 +69,7 @@ ProblemStream::ProblemStream(const SheetOptions& options)
         for (const Template& problem : bank()) {
             if (problem.kind != FormulaKind(kind))
                 continue;
-            std::vector<Values> values = valuesAt(problem, options.level);
+            std::vector<Values> values = templateValues(problem, options.level);
             if (!values.empty())
                 pools.push_back({&problem, values, values.size()});
         }
@@ -118,12 +121,16 @@ std::variant<Sheet, std::string> makeSheet(const SheetOptions& options)
         return std::string("no kinds to draw problems from");
     if (options.count < 1 || options.count > kMaxSheetProblems)
         return std::string("--count must be 1 to 60");
+    if (!oneLineOfText(options.title))
+        return std::string("--title must be one line of UTF-8 text");
     ProblemStream stream(options);
     const std::size_t available = stream.left();
     if (static_cast<std::size_t>(options.count) > available)
         return "these options give only " + std::to_string(available) + " distinct problems, not " +
                std::to_string(options.count);
     Sheet sheet{options, {}};
+    if (sheet.options.title.empty())
+        sheet.options.title = sheetWords(options.language).title;
     while (sheet.problems.size() < static_cast<std::size_t>(options.count))
         sheet.problems.push_back(*stream.next());
     return sheet;

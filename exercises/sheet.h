@@ -53,13 +53,16 @@ struct Sheet {
 };
 
 // The sheet, or what is wrong with the options, as a usage mistake names it:
-// no kinds, a count outside 1 … 60, or more problems than the options can give.
+// no kinds, a count outside 1 … 60, a title that is not one line of UTF-8
+// text, or more problems than the options can give. A sheet without a title
+// takes its language's word for an exercise sheet.
 std::variant<Sheet, std::string> makeSheet(const SheetOptions& options);
 
 // The words a sheet uses in its language.
 struct SheetWords {
     std::string_view code;       // "es", "ca", "en"
     std::string_view name;       // "español", "català", "English"
+    std::string_view title;      // "Hoja de ejercicios": the title of a sheet given none
     std::string_view solutions;  // "Soluciones"
     std::string_view problem;    // "Problema"
     std::string_view page;       // "Página"
