@@ -181,6 +181,10 @@ SheetDialog::SheetDialog(const platform::Services& services, QWidget* parent)
     close_ = new QPushButton(QStringLiteral("Cerrar"), this);
     close_->setObjectName(QStringLiteral("close"));
     close_->setAccessibleName(QStringLiteral("Cerrar"));
+    // Enter in a box saves; it never draws a new seed behind the user's back.
+    save_->setDefault(true);
+    newSeed_->setAutoDefault(false);
+    close_->setAutoDefault(false);
 
     auto* form = new QFormLayout;
     form->addRow(fieldLabel(QStringLiteral("Tipos:"), kinds_[0], this), kindRow);
