@@ -20,7 +20,28 @@ struct Pool {
     const Template* problem;
     std::vector<Values> values;
     std::size_t left;
+    std::size_t drawn = 0;
 };
+
+// The templates of one kind that still have problems.
+struct KindPools {
+    std::vector<Pool> pools;
+    std::size_t drawn = 0;
+};
+
+// One of the items drawn least often so far, chosen at random: a sheet
+// spreads over the kinds, and over a kind's templates, before repeating one.
+template <typename Item> std::size_t leastDrawn(const std::vector<Item>& items, Draws& draws)
+{
+    std::vector<std::size_t> least;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!least.empty() && items[i].drawn < items[least[0]].drawn)
+            least.clear();
+        if (least.empty() || items[i].drawn == items[least[0]].drawn)
+            least.push_back(i);
+    }
+    return least[draws.below(least.size())];
+}
 
 // Whether a text is well-formed UTF-8 without control characters, so that it
 // stays one line in every format and XML can hold it.
@@ -56,7 +77,7 @@ bool oneLineOfText(std::string_view text)
 struct ProblemStream::State {
     SheetOptions options;
     Draws draws;
-    std::vector<std::vector<Pool>> kinds; // the asked kinds in V … CR order, those with problems only
+    std::vector<KindPools> kinds; // the asked kinds in V … CR order, those with problems only
 };
 
 ProblemStream::ProblemStream(const SheetOptions& options)
@@ -74,7 +95,7 @@ ProblemStream::ProblemStream(const SheetOptions& options)
                 pools.push_back({&problem, values, values.size()});
         }
         if (!pools.empty())
-            state_->kinds.push_back(std::move(pools));
+            state_->kinds.push_back({std::move(pools)});
     }
 }
 
@@ -84,12 +105,15 @@ ProblemStream& ProblemStream::operator=(ProblemStream&&) noexcept = default;
 
 std::optional<Problem> ProblemStream::next()
 {
-    std::vector<std::vector<Pool>>& kinds = state_->kinds;
+    std::vector<KindPools>& kinds = state_->kinds;
     if (kinds.empty())
         return std::nullopt;
-    std::vector<Pool>& pools = kinds[state_->draws.below(kinds.size())];
-    const std::size_t poolIndex = state_->draws.below(pools.size());
+    const std::size_t kindIndex = leastDrawn(kinds, state_->draws);
+    std::vector<Pool>& pools = kinds[kindIndex].pools;
+    const std::size_t poolIndex = leastDrawn(pools, state_->draws);
     Pool& pool = pools[poolIndex];
+    ++kinds[kindIndex].drawn;
+    ++pool.drawn;
     const std::size_t drawn = state_->draws.below(pool.left);
     --pool.left;
     std::swap(pool.values[drawn], pool.values[pool.left]);
@@ -99,7 +123,7 @@ std::optional<Problem> ProblemStream::next()
     if (pool.left == 0) {
         pools.erase(pools.begin() + static_cast<std::ptrdiff_t>(poolIndex));
         if (pools.empty())
-            kinds.erase(std::find_if(kinds.begin(), kinds.end(), [](const auto& k) { return k.empty(); }));
+            kinds.erase(kinds.begin() + static_cast<std::ptrdiff_t>(kindIndex));
     }
     return problem;
 }
@@ -107,8 +131,8 @@ std::optional<Problem> ProblemStream::next()
 std::size_t ProblemStream::left() const
 {
     std::size_t total = 0;
-    for (const std::vector<Pool>& pools : state_->kinds)
-        for (const Pool& pool : pools)
+    for (const KindPools& kind : state_->kinds)
+        for (const Pool& pool : kind.pools)
             total += pool.left;
     return total;
 }

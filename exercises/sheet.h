@@ -27,8 +27,10 @@ struct SheetOptions {
 // Problems drawn one after another from the seed, each distinct from those
 // before. A sheet of N problems is the first N of the stream, so practice, one
 // problem at a time, meets the problems in the sheet's order for the same
-// options. Each draw picks a kind among those with problems left, then one of
-// its templates with problems left, then one of that template's unused values.
+// options. Each draw picks, among the kinds with problems left, one of those
+// drawn least often so far, then likewise one of its templates, then one of
+// that template's unused values: the problems spread over the kinds and
+// templates before any repeats.
 class ProblemStream {
 public:
     explicit ProblemStream(const SheetOptions& options); // options.count is not used here

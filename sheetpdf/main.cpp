@@ -102,7 +102,7 @@ Request readRequest(const std::vector<std::string>& args)
         else if (option("--lang")) {
             const auto language = exercises::languageOfCode(value);
             if (!language)
-                throw cli::UsageMistake("unknown language \"" + value + "\" (es, ca or en)");
+                throw cli::UsageMistake("--lang must be es, ca or en");
             request.options.language = *language;
         } else if (option("--title"))
             request.options.title = value;
@@ -163,8 +163,9 @@ int main(int argc, char** argv)
         return usageMistake(wrong.what());
     }
     if (!request.seedGiven) {
-        request.options.seed = std::random_device()() % 1000000;
-        std::cerr << "seed " << request.options.seed << '\n';
+        std::random_device device;
+        request.options.seed = (std::uint64_t(device()) << 32) | device();
+        std::cerr << "tarvi-sheet-pdf: seed " << request.options.seed << '\n';
     }
     auto made = exercises::makeSheet(request.options);
     if (const std::string* mistake = std::get_if<std::string>(&made))

@@ -47,7 +47,7 @@ cmp -s <(pdftotext "$work/once.pdf" -) <(pdftotext "$work/other.pdf" -) && fail 
 
 # Without a seed one is chosen and told, and the sheet is written to stdout.
 told="$(sheet --count 2 2>&1 >"$work/out.pdf")"
-grep -qE '^seed [0-9]+$' <<<"$told" || fail "no seed told on stderr: '$told'"
+grep -qE '^tarvi-sheet-pdf: seed [0-9]+$' <<<"$told" || fail "no seed told on stderr: '$told'"
 [ "$(head -c 4 "$work/out.pdf")" = "%PDF" ] || fail "no PDF on standard output"
 
 # Usage mistakes: status 2 and the mistake named on the first line.
@@ -62,7 +62,7 @@ done <<'EOF'
 --count 61|--count must be 1 to 60
 --count 0|--count must be 1 to 60
 --level 4|--level must be 1, 2 or 3
---lang fr|unknown language "fr" (es, ca or en)
+--lang fr|--lang must be es, ca or en
 --seed -1|--seed must be a whole number from 0 to 18446744073709551615
 --seed 18446744073709551616|--seed must be a whole number from 0 to 18446744073709551615
 --count|--count needs a value
