@@ -165,11 +165,12 @@ int main(int argc, char** argv)
     if (!request.seedGiven) {
         std::random_device device;
         request.options.seed = (std::uint64_t(device()) << 32) | device();
-        std::cerr << "tarvi-sheet-pdf: seed " << request.options.seed << '\n';
     }
     auto made = exercises::makeSheet(request.options);
     if (const std::string* mistake = std::get_if<std::string>(&made))
         return usageMistake(*mistake);
+    if (!request.seedGiven)
+        std::cerr << "tarvi-sheet-pdf: seed " << request.options.seed << '\n';
 
     // Only the fonts are needed, never a screen: the offscreen platform
     // serves them with or without a display.

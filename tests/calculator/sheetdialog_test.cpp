@@ -2,7 +2,6 @@
 #include "exercises/writers.h"
 #include "filedialog/dftxs.h"
 #include "filedialog/folderlist.h"
-#include "platform/language.h"
 #include "testkit/writefile.h"
 #include "tests/calculator/mainwindow.h"
 
@@ -14,91 +13,75 @@
 
 using namespace tarvi;
 
-namespace {
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QByteArray bytesOf(const std::string& text) { return QByteArray::fromStdString(text); }
-
-} // namespace
-
 // The main window with its Prbls folder; the sheet dialog is opened from the
-// menu as a user does.
+// menu, and set to the teacher's sheet: 20 problems of V, PR and C at level 2,
+// seed 7.
 class SheetDialogTest : public testkit::MainWindowTest {
 protected:
     const QString prbls = work.file("Prbls");
+    SheetDialog* dialog = nullptr;
 
     SheetDialogTest() { QDir().mkdir(prbls); }
 
-    SheetDialog* open()
+    template <typename T> T* in(const QString& name) { return testkit::control<T>(*dialog, name); }
+
+    void openTeachersSheet(int format)
     {
         action("OpFulls")->trigger();
-        auto* dialog = window.findChild<SheetDialog*>();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
-    }
-
-    template <typename T> T* in(SheetDialog* dialog, const QString& name)
-    {
-        return testkit::control<T>(*dialog, name);
-    }
-
-    // The teacher's sheet: 20 problems of V, PR and C at level 2, seed 7.
-    void chooseTeachersSheet(SheetDialog* dialog, int format)
-    {
+        dialog = window.findChild<SheetDialog*>();
+        ASSERT_NE(dialog, nullptr);
         for (int k = 0; k < kKinds; ++k)
-            in<QCheckBox>(dialog, testkit::indexed("kinds", k))
-                ->setChecked(k == index(FormulaKind::V) || k == index(FormulaKind::PR) ||
-                             k == index(FormulaKind::C));
-        in<QSpinBox>(dialog, "count")->setValue(20);
-        in<QComboBox>(dialog, "level")->setCurrentIndex(1);
-        in<QLineEdit>(dialog, "seed")->setText("7");
-        in<QComboBox>(dialog, "format")->setCurrentIndex(format);
+            in<QCheckBox>(testkit::indexed("kinds", k))->setChecked(k == 0 || k == 3 || k == 4);
+        in<QSpinBox>("count")->setValue(20);
+        in<QComboBox>("level")->setCurrentIndex(1);
+        in<QLineEdit>("seed")->setText("7");
+        in<QComboBox>("format")->setCurrentIndex(format);
+    }
+
+    static exercises::Sheet teachersSheet()
+    {
+        const exercises::SheetOptions options{{FormulaKind::V, FormulaKind::PR, FormulaKind::C},
+                                              20,
+                                              exercises::Level::Medium,
+                                              platform::Language::Spanish,
+                                              {},
+                                              7};
+        return std::get<exercises::Sheet>(exercises::makeSheet(options));
     }
 
     // Presses "Guardar..." and answers the file dialog, which must start in
     // Prbls with the format's pattern, by typing a name.
-    void saveAs(SheetDialog* dialog, const QString& name, const QString& pattern)
+    void saveAs(const QString& name, const QString& pattern)
     {
         QTimer::singleShot(0, [&] {
             auto* files = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
             ASSERT_NE(files, nullptr);
-            EXPECT_EQ(files->LDirs->path(), prbls);
-            EXPECT_EQ(files->LTps->currentText(), pattern);
+            EXPECT_EQ(files->LDirs->path() + "|" + files->LTps->currentText(), prbls + "|" + pattern);
             QTest::keyClicks(files->IdNom, name);
             files->BtOk->click();
             if (files->isVisible())
                 files->reject();
         });
-        in<QPushButton>(dialog, "save")->click();
+        in<QPushButton>("save")->click();
     }
 
-    static exercises::Sheet teachersSheet()
+    static QByteArray read(const QString& path)
     {
-        exercises::SheetOptions options;
-        options.kinds = {FormulaKind::V, FormulaKind::PR, FormulaKind::C};
-        options.count = 20;
-        options.level = exercises::Level::Medium;
-        options.seed = 7;
-        return std::get<exercises::Sheet>(exercises::makeSheet(options));
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
 };
 
-// The dialog is made only when first asked for, speaks the program's language
-// by default and names every control.
-TEST_F(SheetDialogTest, OpensFromTheMenuInTheProgramsLanguageWithNamedControls)
+// The dialog is made only when first asked for, once; it speaks the program's
+// language by default and names every control.
+TEST_F(SheetDialogTest, OpensOnFirstUseInTheProgramsLanguageWithNamedControls)
 {
     EXPECT_EQ(window.findChild<SheetDialog*>(), nullptr) << "made before it was asked for";
     platform::setCurrentLanguage(platform::Language::Catalan);
-    SheetDialog* dialog = open();
+    openTeachersSheet(0);
     platform::setCurrentLanguage(platform::Language::Spanish);
-    ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(in<QComboBox>(dialog, "language")->currentText(), "Català");
+    EXPECT_EQ(in<QComboBox>("language")->currentText(), "Català");
     for (QWidget* control : dialog->findChildren<QWidget*>()) {
         // A spin box's own text field is read out as part of the spin box.
         const bool part = qobject_cast<QAbstractSpinBox*>(control->parentWidget()) != nullptr;
@@ -107,7 +90,7 @@ TEST_F(SheetDialogTest, OpensFromTheMenuInTheProgramsLanguageWithNamedControls)
         }
     }
     action("OpFulls")->trigger();
-    EXPECT_EQ(window.findChildren<SheetDialog*>().size(), 1) << "the dialog is made once and kept";
+    EXPECT_EQ(window.findChildren<SheetDialog*>().size(), 1);
 }
 
 // Each format is saved whole, with its extension, in Prbls; the PDF and the
@@ -115,31 +98,24 @@ TEST_F(SheetDialogTest, OpensFromTheMenuInTheProgramsLanguageWithNamedControls)
 TEST_F(SheetDialogTest, SavesEachFormatWholeAndOpensPdfAndText)
 {
     const exercises::Sheet sheet = teachersSheet();
-    struct Row {
-        int format;
+    const struct {
         const char* pattern;
         const char* file;
-        QByteArray bytes; // empty for the PDF, checked by its start
+        std::string bytes; // empty for the PDF, checked by its start
         bool opened;
-    };
-    const Row rows[] = {
-        {0, "*.pdf", "hoja.pdf", {}, true},
-        {1, "*.xml", "hoja.xml", bytesOf(exercises::sheetMoodleXml(sheet)), false},
-        {2, "*.gift", "hoja.gift", bytesOf(exercises::sheetGift(sheet)), false},
-        {3, "*.txt", "hoja.txt", bytesOf(exercises::sheetText(sheet)), true},
-    };
-    SheetDialog* dialog = open();
-    for (const Row& row : rows) {
+    } rows[] = {{"*.pdf", "hoja.pdf", {}, true},
+                {"*.xml", "hoja.xml", exercises::sheetMoodleXml(sheet), false},
+                {"*.gift", "hoja.gift", exercises::sheetGift(sheet), false},
+                {"*.txt", "hoja.txt", exercises::sheetText(sheet), true}};
+    for (int format = 0; format < 4; ++format) {
+        const auto& row = rows[format];
         SCOPED_TRACE(row.file);
-        chooseTeachersSheet(dialog, row.format);
+        openTeachersSheet(format);
         starter.starts.clear();
-        saveAs(dialog, "hoja", row.pattern); // the extension comes from the type
+        saveAs("hoja", row.pattern); // the extension comes from the type
         const QString path = prbls + "/" + row.file;
-        const QByteArray saved = read(path);
-        if (row.bytes.isEmpty())
-            EXPECT_TRUE(saved.startsWith("%PDF-"));
-        else
-            EXPECT_EQ(saved, row.bytes);
+        EXPECT_TRUE(row.bytes.empty() ? read(path).startsWith("%PDF-")
+                                      : read(path).toStdString() == row.bytes);
         ASSERT_EQ(starter.starts.size(), row.opened ? 1u : 0u);
         if (row.opened) {
             EXPECT_EQ(starter.starts[0].commandLine, "Notepad " + path);
@@ -155,9 +131,8 @@ TEST_F(SheetDialogTest, AFileThatCannotBeWrittenIsNamedAndKept)
     const QString locked = prbls + "/locked.txt";
     testkit::writeFile(locked, "kept");
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
-    SheetDialog* dialog = open();
-    chooseTeachersSheet(dialog, 3);
-    saveAs(dialog, "locked.txt", "*.txt");
+    openTeachersSheet(3);
+    saveAs("locked.txt", "*.txt");
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].title + "|" + messages.boxes[0].text,
               "Casos|No se ha podido guardar la hoja en el archivo\r\n" + locked +
@@ -171,35 +146,27 @@ TEST_F(SheetDialogTest, AFileThatCannotBeWrittenIsNamedAndKept)
 // no sheet say why in its place and cannot be saved; "Nueva" draws a new seed.
 TEST_F(SheetDialogTest, PreviewFollowsTheOptionsAndNamesWhatIsWrong)
 {
-    SheetDialog* dialog = open();
-    chooseTeachersSheet(dialog, 3);
-    auto* preview = in<QPlainTextEdit>(dialog, "preview");
-    auto* save = in<QPushButton>(dialog, "save");
+    openTeachersSheet(3);
+    const QString preview = in<QPlainTextEdit>("preview")->toPlainText();
     const exercises::Sheet sheet = teachersSheet();
-    EXPECT_TRUE(
-        preview->toPlainText().startsWith("1. " + QString::fromStdString(sheet.problems[0].statement)));
-    EXPECT_TRUE(preview->toPlainText().contains(QString::fromStdString(sheet.problems[2].answerLine)));
-    EXPECT_FALSE(preview->toPlainText().contains(QString::fromStdString(sheet.problems[3].statement)));
-    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(preview.startsWith("1. " + QString::fromStdString(sheet.problems[0].statement)));
+    EXPECT_TRUE(preview.contains(QString::fromStdString(sheet.problems[2].answerLine)));
+    EXPECT_FALSE(preview.contains(QString::fromStdString(sheet.problems[3].statement)));
+    EXPECT_TRUE(in<QPushButton>("save")->isEnabled());
 
     for (int k = 0; k < kKinds; ++k)
-        in<QCheckBox>(dialog, testkit::indexed("kinds", k))->setChecked(k == index(FormulaKind::P));
-    in<QSpinBox>(dialog, "count")->setValue(60);
-    in<QComboBox>(dialog, "level")->setCurrentIndex(0);
-    exercises::SheetOptions onlyP;
-    onlyP.kinds = {FormulaKind::P};
-    onlyP.count = 60;
-    EXPECT_EQ(preview->toPlainText().toStdString(), std::get<std::string>(exercises::makeSheet(onlyP)));
-    EXPECT_FALSE(save->isEnabled());
+        in<QCheckBox>(testkit::indexed("kinds", k))->setChecked(k == index(FormulaKind::P));
+    in<QSpinBox>("count")->setValue(60);
+    in<QComboBox>("level")->setCurrentIndex(0);
+    EXPECT_EQ(in<QPlainTextEdit>("preview")->toPlainText().toStdString(),
+              std::get<std::string>(exercises::makeSheet(
+                  {{FormulaKind::P}, 60, exercises::Level::Easy, platform::Language::Spanish, {}, 0})));
+    EXPECT_FALSE(in<QPushButton>("save")->isEnabled());
 
-    auto* seed = in<QLineEdit>(dialog, "seed");
-    seed->setText("18446744073709551616");
-    EXPECT_TRUE(
-        preview->toPlainText().startsWith("La semilla es un número entero de 0 a 18446744073709551615"));
     QStringList seeds;
     for (int i = 0; i < 3; ++i) {
-        in<QPushButton>(dialog, "newSeed")->click();
-        seeds << seed->text();
+        in<QPushButton>("newSeed")->click();
+        seeds << in<QLineEdit>("seed")->text();
     }
     seeds.removeDuplicates();
     EXPECT_GT(seeds.size(), 1) << "the new seeds are not drawn at random";
