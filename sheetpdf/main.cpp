@@ -29,7 +29,8 @@ constexpr std::string_view kUsage =
     "                       [--title T] [--seed N] [-o FILE]\n"
     "An exercise sheet as an A4 PDF: the statements, then from a new page the solutions.\n"
     "Defaults: all six kinds, 10 problems, level 1, Spanish, a random seed (written to stderr).\n"
-    "The same options and seed make the same sheet. Without -o the PDF goes to standard output.\n"
+    "The same options and seed make the same sheet. Without -o the PDF goes to standard output\n"
+    "(not to a terminal).\n"
     "Exit status: 0 for a sheet written, 1 when it cannot be written, 2 for a usage mistake.\n";
 
 struct Request {
@@ -111,7 +112,7 @@ Request readRequest(const std::vector<std::string>& args)
                 readNumber(value, std::uint64_t(0), std::numeric_limits<std::uint64_t>::max(),
                            "--seed must be a whole number from 0 to 18446744073709551615");
             request.seedGiven = true;
-        } else if (option("-o") || option("--output"))
+        } else if (option("-o"))
             request.output = value;
         else
             throw cli::UsageMistake("unknown option \"" + args[i] + "\"");
@@ -162,6 +163,9 @@ int main(int argc, char** argv)
     } catch (const cli::UsageMistake& wrong) {
         return usageMistake(wrong.what());
     }
+    if (request.output.empty() && ::isatty(STDOUT_FILENO))
+        return usageMistake(
+            "a PDF is no text for a terminal: name a file with -o FILE, or redirect the output");
     if (!request.seedGiven) {
         std::random_device device;
         request.options.seed = (std::uint64_t(device()) << 32) | device();
