@@ -1,9 +1,11 @@
 // Building and showing the main window, offscreen, beside a bare Qt window of
-// about the same size (a menu bar and forty widgets) as the yardstick.
+// about the same size (a menu bar and forty widgets) as the yardstick; and
+// opening the sheet dialog for the first time.
 
 #include "calculator/ftarvi.h"
 #include "testkit/fakes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -54,5 +56,24 @@ void MainWindow(benchmark::State& state)
     }
 }
 BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+
+// The first "Hoja de ejercicios...", which makes the sheet dialog and its
+// preview; the window's start does not pay for it.
+void SheetDialogFirstOpen(benchmark::State& state)
+{
+    tarvi::testkit::FakeMessages messages;
+    tarvi::testkit::FakeStarter starter;
+    const QTemporaryDir work;
+    const tarvi::platform::WorkFolder folder(work.path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        tarvi::FTarvi window({messages, starter, folder});
+        showAndSettle(window);
+        state.ResumeTiming();
+        window.findChild<QAction*>(QStringLiteral("OpFulls"))->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(SheetDialogFirstOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -41,11 +41,26 @@ platform::FsResult appendCaseBlock(const QString& path, const QString& block)
     return platform::appendToFile(path, platform::toCodePage(block));
 }
 
+namespace {
+
+// What could not be done, the file, why, and that the file is as it was.
+QString writeFailureText(const QString& what, const QString& path, const platform::FsResult& failure)
+{
+    return what + kBreak + path + kBreak + QStringLiteral("Motivo: ") +
+           platform::reasonText(failure, platform::Language::Spanish) + kBreak +
+           QStringLiteral("El archivo queda como estaba.");
+}
+
+} // namespace
+
 QString appendFailureText(const QString& path, const platform::FsResult& failure)
 {
-    return QStringLiteral("No se ha podido añadir el caso al archivo") + kBreak + path + kBreak +
-           QStringLiteral("Motivo: ") + platform::reasonText(failure, platform::Language::Spanish) + kBreak +
-           QStringLiteral("El archivo queda como estaba.");
+    return writeFailureText(QStringLiteral("No se ha podido añadir el caso al archivo"), path, failure);
+}
+
+QString saveFailureText(const QString& path, const platform::FsResult& failure)
+{
+    return writeFailureText(QStringLiteral("No se ha podido guardar la hoja en el archivo"), path, failure);
 }
 
 QString editorFailureText(const QString& path)

@@ -31,10 +31,11 @@ QString caseBlock(const std::array<PanelTexts, kKinds>& panels, const QString& f
 // is never rewritten.
 platform::FsResult appendCaseBlock(const QString& path, const QString& block);
 
-// The message boxes' title and texts when a case file cannot be written or
-// the editor cannot be started.
+// The message boxes' title and texts when a case file or an exercise sheet
+// cannot be written or the editor cannot be started.
 inline constexpr char16_t CaseFileTitle[] = u"Casos";
 QString appendFailureText(const QString& path, const platform::FsResult& failure);
+QString saveFailureText(const QString& path, const platform::FsResult& failure);
 QString editorFailureText(const QString& path);
 
 } // namespace tarvi

@@ -126,6 +126,7 @@ void FTarvi::buildMenus()
                        i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
                                   : QStringLiteral("Todos"),
                        indexed("OpG", i));
+    OpFulls = entry(Arxiu, QStringLiteral("Hoja de ejercicios..."), QStringLiteral("OpFulls"));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -147,6 +148,7 @@ void FTarvi::buildMenus()
 
     connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);
     connect(OpObr, &QAction::triggered, this, &FTarvi::OpObr_Click);
+    connect(OpFulls, &QAction::triggered, this, &FTarvi::OpFulls_Click);
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.

@@ -26,6 +26,7 @@ namespace tarvi {
 class FormulaPanel;
 class FQuant;
 class NewtonStrip;
+class SheetDialog;
 
 // The calculator's main window "Combinatoria": six formula panels stacked in
 // FormulaKind order, the formula column at their right, the Newton row below
@@ -74,6 +75,7 @@ private:
     QAction* OpGuard = nullptr;
     QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
+    QAction* OpFulls = nullptr;
     QAction* OpSurt = nullptr;
     QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
@@ -113,11 +115,15 @@ private:
     void OpGuard_Click();
     void OpObr_Click();
 
+    // The exercise sheet dialog (sheets.cpp), made on first use.
+    void OpFulls_Click();
+
     platform::Services services_;
     QWidget* client_ = nullptr;
     std::array<FormulaPanel*, kKinds> panels_{};
     NewtonStrip* newton_ = nullptr;
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
+    SheetDialog* sheetDialog_ = nullptr;
 
     // Window state.
     MultiplicityList nprList_;      // the PR list's entries and IndexNi; the drop-down shows it

@@ -88,8 +88,8 @@ void NewtonStrip::idNb_Change()
 // with BNwt.
 void NewtonStrip::BNwt_Resize()
 {
-    emit windowHeightChanged(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() +
-                             MargeInferior);
+    Q_EMIT windowHeightChanged(static_cast<float>(platform::twipsOf(BNwt->y())) + BNwt->heightTwips() +
+                               MargeInferior);
 }
 
 // Lists the coefficients and writes FormulaNwt as far as they could be

@@ -41,7 +41,7 @@ public:
     // and when the last one was cut off by an overflow.
     QString caseFormula() const { return complete_ ? FormulaNwt : QString(); }
 
-signals:
+Q_SIGNALS:
     // The drawing changed its height: the window's height (twips) that keeps
     // the margin below it.
     void windowHeightChanged(float twips);

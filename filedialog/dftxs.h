@@ -46,7 +46,7 @@ public:
     QLineEdit* IdNova = nullptr;
     QPushButton* BtObr = nullptr;
 
-public slots:
+public Q_SLOTS:
     // Cancel, the Cancel button and closing from the frame: empty result.
     void reject() override;
     // Every dialog ends here.

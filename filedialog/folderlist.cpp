@@ -53,7 +53,7 @@ bool FolderList::setPath(const QString& path)
         return true;
     path_ = target;
     fill();
-    emit pathChanged(path_);
+    Q_EMIT pathChanged(path_);
     return true;
 }
 

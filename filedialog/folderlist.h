@@ -35,7 +35,7 @@ public:
     // The full path of an entry.
     static QString entryPath(const QListWidgetItem* item);
 
-signals:
+Q_SIGNALS:
     void pathChanged(const QString& path);
 
 private:

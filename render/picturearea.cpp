@@ -156,7 +156,7 @@ void PictureArea::paintEvent(QPaintEvent*)
 void PictureArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    emit resized();
+    Q_EMIT resized();
 }
 
 } // namespace tarvi

@@ -54,7 +54,7 @@ public:
     float textWidth(char32_t c) const override;
     void print(char32_t c) override;
 
-signals:
+Q_SIGNALS:
     void resized();
 
 protected:

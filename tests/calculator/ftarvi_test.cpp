@@ -32,7 +32,8 @@ TEST_F(MainWindow, HasAFixedSizeAndItsMenus)
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     // No Tools.rel in the working folder: every tool slot stays hidden.
     EXPECT_EQ(entries(window.menuBar()),
-              "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|-|Salir]|"
+              "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|"
+              "Hoja de ejercicios...|-|Salir]|"
               "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|Sobre...]");
 }
 

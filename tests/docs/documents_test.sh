@@ -23,7 +23,7 @@ else
     for phrase in "Variaciones — V(m,n)" "Variaciones con repetición — VR(m,n)" "Permutaciones — P(n)" \
                   "Permutaciones con repetición" "Combinaciones — C(m,n)" "Combinaciones con repetición — CR(m,n)" \
                   "binomio de Newton" "Los mensajes de error" "Ejercicios al azar" "Archivos de casos" \
-                  "diálogo de archivos" "Utilidades" "Versión $version" "30240" "1166803110" "tarvi-calc explain"; do
+                  "diálogo de archivos" "Hoja de ejercicios" "Utilidades" "Versión $version" "30240" "1166803110" "tarvi-calc explain"; do
       grep -qF -- "$phrase" <<<"$text" || fail "the manual does not mention \"$phrase\""
     done
   else

@@ -176,7 +176,7 @@ TEST_F(Dialog, OpenModeOkRulesAndBack)
         [&](DFtxs& w) {
             EXPECT_EQ(w.LDirs->path(), work.path());
             EXPECT_EQ(w.LDsks->currentText(), platform::driveOf(work.path()));
-            emit w.LDsks->activated(0);
+            Q_EMIT w.LDsks->activated(0);
             EXPECT_EQ(w.LDirs->path(), "/");
             w.close();
         },

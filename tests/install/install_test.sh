@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop needs from
-# the installed tree: both programs, the documents, a valid desktop entry whose
+# the installed tree: the programs, the documents, a valid desktop entry whose
 # program and icon are there, valid AppStream metainfo for it, the manual pages,
 # tarvi-calc's bash completion, tarvi-calc answering from there on its own, and
 # the installed window making its working folder in a fresh home.
@@ -20,7 +20,7 @@ if ! log="$(cmake --install "$build" --prefix "$prefix" 2>&1)"; then
   exit 1
 fi
 
-for program in tarvi tarvi-calc; do
+for program in tarvi tarvi-calc tarvi-sheet-pdf; do
   file="$prefix/bin/$program"
   if [ ! -x "$file" ]; then
     fail "bin/$program is not installed"
@@ -63,7 +63,7 @@ else
   grep -qF "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 fi
 
-for page in tarvi tarvi-calc; do
+for page in tarvi tarvi-calc tarvi-sheet-pdf; do
   manual="$prefix/share/man/man1/$page.1"
   if [ ! -f "$manual" ]; then
     fail "no manual page share/man/man1/$page.1"
@@ -86,6 +86,10 @@ done
 # From a folder that has nothing of the build in it.
 answer="$(cd "$prefix" && "$prefix/bin/tarvi-calc" V 10 5)"
 [ "$answer" = "30240" ] || fail "the installed tarvi-calc answers '$answer' to V 10 5"
+# The PDF sheet program, beside tarvi-calc, with no display at all.
+(cd "$prefix" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tarvi-sheet-pdf" --seed 7 \
+  -o "$prefix/sheet.pdf") || fail "the installed tarvi-sheet-pdf fails without a display"
+[ "$(head -c 4 "$prefix/sheet.pdf" 2>/dev/null)" = "%PDF" ] || fail "the installed tarvi-sheet-pdf wrote no PDF"
 
 # The window, started as the desktop starts it, by a user who has never run it,
 # makes its working folder with Prbls in the documents folder (the start tests
