@@ -21,12 +21,6 @@ using exercises::SheetOptions;
 
 constexpr std::string_view kPdfProgram = "tarvi-sheet-pdf";
 
-struct SheetCall {
-    SheetOptions options;
-    std::string format = "text";
-    std::optional<std::string> output;
-};
-
 template <typename Number> std::optional<Number> wholeNumber(std::string_view text)
 {
     Number value{};
@@ -86,16 +80,15 @@ void apply(SheetCall& call, std::string_view name, const std::string& value)
     }
 }
 
-// The options as given, "--name value" or "--name=value"; the last of a name
-// counts. Without --seed, one is drawn.
-SheetCall readCall(Words words)
+} // namespace
+
+SheetCall readSheetCall(Words words)
 {
     static constexpr std::array<std::string_view, 8> kNames{"--kinds", "--count", "--level",  "--lang",
                                                             "--title", "--seed",  "--format", "-o"};
     SheetCall call;
     call.options.kinds = {FormulaKind::V,  FormulaKind::VR, FormulaKind::P,
                           FormulaKind::PR, FormulaKind::C,  FormulaKind::CR};
-    bool seeded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         std::string_view name = words[i];
         std::optional<std::string> value;
@@ -109,14 +102,16 @@ SheetCall readCall(Words words)
         if (!value && i + 1 == words.size())
             throw UsageMistake(std::string(name) + " needs a value");
         apply(call, name, value ? *value : words[++i]);
-        seeded = seeded || name == "--seed";
+        call.seedGiven = call.seedGiven || name == "--seed";
     }
-    if (!seeded) {
+    if (!call.seedGiven) {
         std::random_device device;
         call.options.seed = (std::uint64_t(device()) << 32) | device();
     }
     return call;
 }
+
+namespace {
 
 // The folder of the running program, from the system's own record of it.
 std::string ownFolder()
@@ -169,7 +164,7 @@ int runSheet(Words words, std::ostream& out, std::ostream& err)
     SheetCall call;
     std::variant<exercises::Sheet, std::string> made;
     try {
-        call = readCall(words);
+        call = readSheetCall(words);
         made = exercises::makeSheet(call.options);
         if (const std::string* wrong = std::get_if<std::string>(&made))
             throw UsageMistake(*wrong);
@@ -178,12 +173,13 @@ int runSheet(Words words, std::ostream& out, std::ostream& err)
     }
     const exercises::Sheet& sheet = std::get<exercises::Sheet>(made);
     err << "tarvi-calc: seed " << sheet.options.seed << '\n';
-    if (call.format == "pdf")
+    const std::string format = call.format.value_or("text");
+    if (format == "pdf")
         return handOverToPdf(call, sheet.options, out, err);
 
-    const std::string written = call.format == "gift"     ? exercises::sheetGift(sheet)
-                                : call.format == "moodle" ? exercises::sheetMoodleXml(sheet)
-                                                          : exercises::sheetText(sheet);
+    const std::string written = format == "gift"     ? exercises::sheetGift(sheet)
+                                : format == "moodle" ? exercises::sheetMoodleXml(sheet)
+                                                     : exercises::sheetText(sheet);
     if (!call.output) {
         out << written;
         return 0;
