@@ -143,6 +143,7 @@ void FTarvi::buildMenus()
     info->setObjectName(QStringLiteral("info"));
     OpInfo = entry(info, QStringLiteral("Info"), QStringLiteral("OpInfo"));
     OpWeb = entry(info, QStringLiteral("Contacto..."), QStringLiteral("OpWeb"));
+    OpGuia = entry(info, QStringLiteral("¿Qué fórmula?"), QStringLiteral("OpGuia"));
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
     connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);

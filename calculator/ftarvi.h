@@ -79,6 +79,7 @@ private:
     std::array<QAction*, 12> ITool{};
     QAction* OpInfo = nullptr;
     QAction* OpWeb = nullptr;
+    QAction* OpGuia = nullptr;
     QAction* quant = nullptr;
 
     void buildClientArea();
@@ -101,6 +102,7 @@ private:
     void connectInfo();
     void openDocument(const QString& doc);
     void quant_Click();
+    void OpGuia_Click();
 
     // The set list (setlist.cpp).
     void connectSetList();
