@@ -126,6 +126,7 @@ void FTarvi::buildMenus()
                        i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
                                   : QStringLiteral("Todos"),
                        indexed("OpG", i));
+    OpPractica = entry(Arxiu, QStringLiteral("Práctica..."), QStringLiteral("OpPractica"));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -148,6 +149,7 @@ void FTarvi::buildMenus()
 
     connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);
     connect(OpObr, &QAction::triggered, this, &FTarvi::OpObr_Click);
+    connect(OpPractica, &QAction::triggered, this, &FTarvi::OpPractica_Click);
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.

@@ -24,6 +24,7 @@ class QPushButton;
 namespace tarvi {
 
 class FormulaPanel;
+class FPractica;
 class FQuant;
 class NewtonStrip;
 
@@ -74,6 +75,7 @@ private:
     QAction* OpGuard = nullptr;
     QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
+    QAction* OpPractica = nullptr;
     QAction* OpSurt = nullptr;
     QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
@@ -115,11 +117,15 @@ private:
     void OpGuard_Click();
     void OpObr_Click();
 
+    // The practice window (practicehandlers.cpp).
+    void OpPractica_Click();
+
     platform::Services services_;
     QWidget* client_ = nullptr;
     std::array<FormulaPanel*, kKinds> panels_{};
     NewtonStrip* newton_ = nullptr;
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
+    FPractica* practica_ = nullptr; // the practice window, made on first use
 
     // Window state.
     MultiplicityList nprList_;            // the PR list's entries and IndexNi; the drop-down shows it
