@@ -68,8 +68,13 @@ FPractica::FPractica(const platform::Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("FPractica"));
     setModal(false);
-    buildOptions();
+    // The keyboard goes through the controls in the order they are made: the
+    // problem as it is worked, then the options.
     buildProblem();
+    buildOptions();
+    for (QPushButton* button :
+         {BtLlavor, BtComenca, BtComprova, BtSolucio, BtSeguent, BtGuia, BtDesa, BtTanca})
+        button->setAutoDefault(false);
     layOut();
     start();
 }
@@ -128,6 +133,7 @@ void FPractica::buildProblem()
         kinds_->addButton(BtTipus[k], k);
     }
     connect(kinds_, &QButtonGroup::idClicked, this, &FPractica::showKind);
+    BtGuia = named(new QPushButton(this), QStringLiteral("BtGuia"));
 
     IdM = named(new QLineEdit(this), QStringLiteral("IdM"));
     IdN = named(new QLineEdit(this), QStringLiteral("IdN"));
@@ -144,12 +150,8 @@ void FPractica::buildProblem()
     BtComprova = named(new QPushButton(this), QStringLiteral("BtComprova"));
     BtSolucio = named(new QPushButton(this), QStringLiteral("BtSolucio"));
     BtSeguent = named(new QPushButton(this), QStringLiteral("BtSeguent"));
-    BtGuia = named(new QPushButton(this), QStringLiteral("BtGuia"));
     BtDesa = named(new QPushButton(this), QStringLiteral("BtDesa"));
     BtTanca = named(new QPushButton(this), QStringLiteral("BtTanca"));
-    for (QPushButton* button :
-         {BtLlavor, BtComenca, BtComprova, BtSolucio, BtSeguent, BtGuia, BtDesa, BtTanca})
-        button->setAutoDefault(false);
     connect(BtComprova, &QPushButton::clicked, this, &FPractica::check);
     connect(BtSolucio, &QPushButton::clicked, this, &FPractica::showSolution);
     connect(BtSeguent, &QPushButton::clicked, this, &FPractica::next);
@@ -297,7 +299,6 @@ void FPractica::retranslate()
     LstNivell->setAccessibleName(toQt(words.level));
     LstIdioma->setAccessibleName(toQt(words.language));
     IdLlavor->setAccessibleName(toQt(words.seed));
-    EtEnunciat->setAccessibleDescription(toQt(words.title));
 }
 
 // Puts the current problem on screen with empty answers, or says that the
@@ -318,7 +319,7 @@ void FPractica::showProblem()
     for (QPushButton* button : {BtComprova, BtSolucio, BtSeguent, BtGuia})
         button->setEnabled(problem.has_value());
     EtNumero->setText(problem ? toQt(words.problem).arg(session_->number()) : QString());
-    announce(EtEnunciat, problem ? toQt(problem->statement) : toQt(words.noMore));
+    announce(EtEnunciat, problem ? toQt(problem->statement) : toQt(words.noMore), EtNumero->text());
     announce(EtVeredicte, QString(), toQt(words.verdictName));
     EtEnunciat->setFocus();
 }

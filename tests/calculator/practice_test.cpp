@@ -82,7 +82,7 @@ TEST_F(PracticeWindow, GivesTheSheetsProblemsInTheirLanguage)
         open(language);
         exercises::ProblemStream stream(cvpr(language));
         EXPECT_EQ(heard(practice->EtEnunciat),
-                  stream.next()->statement + "||" + std::string(exercises::practiceWords(language).title));
+                  practice->EtNumero->text().toStdString() + ": " + stream.next()->statement + "||");
         EXPECT_EQ(practice->BtComprova->accessibleName(), check);
         answer(problem().kind, problem());
         EXPECT_EQ(practice->EtVeredicte->text().toStdString(),
@@ -133,6 +133,35 @@ TEST_F(PracticeWindow, ASolutionShownMeansTheProblemDoesNotCount)
     EXPECT_EQ(practice->IdM->text(), "");
     for (QPushButton* kind : practice->BtTipus)
         EXPECT_FALSE(kind->isChecked());
+}
+
+// From the statement, Tab reaches the kind's button, Space chooses it, Tab
+// the boxes it takes, and Enter checks.
+TEST_F(PracticeWindow, AProblemIsSolvedWithTheKeyboardAlone)
+{
+    open();
+    const exercises::Problem given = problem();
+    const auto press = [this](Qt::Key key) { QTest::keyClick(practice->focusWidget(), key); };
+    const auto type = [this](const std::string& text) {
+        QTest::keyClicks(practice->focusWidget(), QString::fromStdString(text));
+    };
+    EXPECT_EQ(practice->focusWidget(), practice->EtEnunciat);
+    for (int k = 0; k <= index(given.kind); ++k)
+        press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    for (int k = index(given.kind); k < kKinds + 1; ++k) // the later kinds and the guide
+        press(Qt::Key_Tab);
+    type(given.inputs.m);
+    if (hasN(given.kind)) {
+        press(Qt::Key_Tab);
+        type(given.inputs.n);
+    }
+    if (given.kind == FormulaKind::PR)
+        press(Qt::Key_Tab);
+    for (const std::string& entry : given.inputs.multiplicities)
+        type(entry + ",");
+    press(Qt::Key_Return);
+    EXPECT_EQ(heard(practice->EtPuntuacio), "Puntuación: 1 de 1||");
 }
 
 // The guide in the window speaks the problem's language and selects the
