@@ -1,9 +1,9 @@
 #include "calculator/dguia.h"
 
+#include "calculator/spoken.h"
 #include "exercises/guide.h"
 #include "platform/qttext.h"
 
-#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -105,10 +105,7 @@ void DGuia::present()
         BtTria->setText(chooseCaption_.arg(name));
         BtTria->setAccessibleName(BtTria->text().remove(QLatin1Char('&')));
     }
-    EtPregunta->setText(text);
-    EtPregunta->setAccessibleName(text);
-    QAccessibleEvent changed(EtPregunta, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    announce(EtPregunta, text);
 
     BtSi->setVisible(question != nullptr);
     BtNo->setVisible(question != nullptr);

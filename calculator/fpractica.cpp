@@ -6,13 +6,13 @@
 
 #include "calculator/casefile.h"
 #include "calculator/dguia.h"
+#include "calculator/spoken.h"
 #include "exercises/guide.h"
 #include "platform/language.h"
 #include "platform/qttext.h"
 #include "platform/textnumber.h"
 #include "platform/widgets/look.h"
 
-#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,15 +42,6 @@ template <typename T> T* named(T* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
-}
-
-// A label that a screen reader hears as its text, and hears again when it changes.
-void announce(QLabel* label, const QString& text, const QString& name = {})
-{
-    label->setText(text);
-    label->setAccessibleName(name.isEmpty() ? text : name + QStringLiteral(": ") + text);
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 // A random seed short enough to be read out in class.
