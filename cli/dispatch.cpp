@@ -4,6 +4,7 @@
 #include "cli/listing.h"
 #include "cli/newton.h"
 #include "cli/random.h"
+#include "cli/sheet.h"
 #include "counting/explanation.h"
 #include "engine/plaintext.h"
 
@@ -22,13 +23,20 @@ constexpr std::string_view kUsage =
     "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
     "  explain KIND ARGS...       the count worked out on one line: V(10,5) = 10·9·8·7·6 = 30240\n"
+    "  sheet [--kinds V,VR,P,PR,C,CR] [--count N] [--level 1|2|3] [--lang es|ca|en] [--title T]\n"
+    "        [--seed N] [--format pdf|moodle|gift|text] [-o FILE]\n"
+    "                             a sheet of word problems and its solutions; on standard output\n"
+    "                             without -o; defaults: all kinds, 10, level 1, es, a random seed\n"
     "Every word after KIND is an input, even one that begins with \"-\".\n"
     "Exit status: 0 for a count, its working or a listing, 1 for an input the panel rejects\n"
-    "or a case too large to list, 2 for a usage mistake.\n";
+    "or a case too large to list, or a sheet that cannot be written, 2 for a usage mistake.\n";
 
 Answer mistake(std::string what) { return {Answer::Status::Mistake, {std::move(what)}, {}}; }
 
 Answer help(Words, Context&) { return answered(splitLines(kUsage.substr(0, kUsage.size() - 1))); }
+
+// A sheet writes files and its own output: a call of its own, not a batch line.
+Answer sheetInBatch(Words, Context&) { throw UsageMistake("sheet cannot be a line of a batch"); }
 
 Answer version(Words, Context&) { return answered({"tarvi-calc " TARVI_VERSION}); }
 
@@ -57,9 +65,9 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"list", list},         Command{"newton", newton}, Command{"random", random},
-    Command{"explain", working},   Command{"--help", help},   Command{"-h", help},
-    Command{"--version", version},
+    Command{"list", list},         Command{"newton", newton},      Command{"random", random},
+    Command{"explain", working},   Command{"--help", help},        Command{"-h", help},
+    Command{"--version", version}, Command{"sheet", sheetInBatch},
 };
 
 } // namespace
@@ -105,6 +113,8 @@ int run(Words args, int input, std::ostream& out, std::ostream& err)
     if (!args.empty() && args[0] == "-")
         status = args.size() == 1 ? runBatch(input, out, err, context)
                                   : printAnswer(mistake("\"-\" must be the only argument"), out, err);
+    else if (!args.empty() && sameWord(args[0], "sheet"))
+        status = runSheet(args.subspan(1), out, err);
     else
         status = printAnswer(answer(args, context), out, err);
     if (!out.flush()) {

@@ -1,10 +1,24 @@
 # bash completion for tarvi-calc: the kinds and the command words, matched in
-# any case as tarvi-calc reads them ("vr" completes to VR).
+# any case as tarvi-calc reads them ("vr" completes to VR), and the options of
+# sheet with their values.
 _tarvi_calc()
 {
     local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word
+    local previous=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        candidates="$kinds list explain newton random - --help --version"
+        candidates="$kinds list explain newton random sheet - --help --version"
+    elif [ "${COMP_WORDS[1],,}" = sheet ]; then
+        case $previous in
+        --kinds) candidates=$kinds ;;
+        --level) candidates="1 2 3" ;;
+        --lang) candidates="es ca en" ;;
+        --format) candidates="pdf moodle gift text" ;;
+        -o)
+            mapfile -t COMPREPLY < <(compgen -f -- "$current")
+            return ;;
+        --count | --title | --seed) ;;
+        *) candidates="--kinds --count --level --lang --title --seed --format -o" ;;
+        esac
     elif [ "$COMP_CWORD" -eq 2 ]; then
         case ${COMP_WORDS[1],,} in
         list | explain) candidates=$kinds ;;

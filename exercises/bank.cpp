@@ -126,6 +126,30 @@ bool fitsLevel(std::string_view count, Level level)
     return false;
 }
 
+std::vector<std::vector<int>> templateValues(const Template& problem, Level level)
+{
+    const std::vector<Range>& ranges = problem.ranges[levelIndex(level)];
+    std::vector<std::vector<int>> found;
+    if (ranges.empty()) // the template has no problem at this level
+        return found;
+    std::vector<int> values;
+    for (const Range& range : ranges)
+        values.push_back(range.low);
+    for (;;) {
+        const std::optional<Solution> solution = solve(problem.kind, inputsOf(problem.kind, values));
+        if (solution && fitsLevel(solution->count, level))
+            found.push_back(values);
+        std::size_t slot = values.size();
+        while (slot > 0 && values[slot - 1] == ranges[slot - 1].high) {
+            values[slot - 1] = ranges[slot - 1].low;
+            --slot;
+        }
+        if (slot == 0)
+            return found;
+        ++values[slot - 1];
+    }
+}
+
 std::optional<Problem> makeProblem(const Template& problem, platform::Language language,
                                    const std::vector<int>& values, Level level)
 {

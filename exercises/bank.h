@@ -87,6 +87,10 @@ std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs);
 // no problem) to 1,000, from 1,001 to 10^7, above 10^7.
 bool fitsLevel(std::string_view count, Level level);
 
+// Every choice of slot values within a template's ranges at a level, in
+// order, that the panel accepts and whose count fits the level.
+std::vector<std::vector<int>> templateValues(const Template& problem, Level level);
+
 // The problem a template makes in a language with these slot values, solved;
 // empty when its count does not fit the level or the panel refuses the values.
 std::optional<Problem> makeProblem(const Template& problem, platform::Language language,

@@ -45,10 +45,10 @@ std::vector<Template> combinationTemplates()
             "different results can the draw have?",
             "only which numbers come out counts, not their order, and none is repeated",
             {"m is the number of numbers in the draw", "n is the number of numbers picked"}},
-           {"En un sorteig s'extreuen {n} números diferents de l'1 al {m}, i l'ordre no compta. Quants "
+           {"En un sorteig hi ha {m} boles numerades i se n'extreuen {n}; l'ordre no compta. Quants "
             "resultats diferents pot tenir el sorteig?",
             "només compta quins números surten, no en quin ordre, i cap no es repeteix",
-            {"m és la quantitat de números del sorteig", "n és la quantitat de números que s'extreuen"}},
+            {"m és el nombre de boles del sorteig", "n és el nombre de boles que s'extreuen"}},
            {"En un sorteo se extraen {n} números distintos del 1 al {m}, y el orden no cuenta. ¿Cuántos "
             "resultados distintos puede tener el sorteo?",
             "solo cuenta qué números salen, no en qué orden, y ninguno se repite",

@@ -27,8 +27,10 @@ struct SheetOptions {
 // Problems drawn one after another from the seed, each distinct from those
 // before. A sheet of N problems is the first N of the stream, so practice, one
 // problem at a time, meets the problems in the sheet's order for the same
-// options. Each draw picks a kind among those with problems left, then one of
-// its templates with problems left, then one of that template's unused values.
+// options. Each draw picks, among the kinds with problems left, one of those
+// drawn least often so far, then likewise one of its templates, then one of
+// that template's unused values: the problems spread over the kinds and
+// templates before any repeats.
 class ProblemStream {
 public:
     explicit ProblemStream(const SheetOptions& options); // options.count is not used here
@@ -53,13 +55,16 @@ struct Sheet {
 };
 
 // The sheet, or what is wrong with the options, as a usage mistake names it:
-// no kinds, a count outside 1 … 60, or more problems than the options can give.
+// no kinds, a count outside 1 … 60, a title that is not one line of UTF-8
+// text, or more problems than the options can give. A sheet without a title
+// takes its language's word for an exercise sheet.
 std::variant<Sheet, std::string> makeSheet(const SheetOptions& options);
 
 // The words a sheet uses in its language.
 struct SheetWords {
     std::string_view code;       // "es", "ca", "en"
     std::string_view name;       // "español", "català", "English"
+    std::string_view title;      // "Hoja de ejercicios": the title of a sheet given none
     std::string_view solutions;  // "Soluciones"
     std::string_view problem;    // "Problema"
     std::string_view page;       // "Página"

@@ -8,12 +8,12 @@ namespace {
 
 // In the order of the Language columns: English, Catalan, Spanish.
 constexpr std::array<SheetWords, 3> kWords{{
-    {"en", "English", "Solutions", "Problem", "Page", "of", "problem", "problems", "level", "seed", "Why",
-     "Answer"},
-    {"ca", "català", "Solucions", "Problema", "Pàgina", "de", "problema", "problemes", "nivell", "llavor",
-     "Per què", "Resposta"},
-    {"es", "español", "Soluciones", "Problema", "Página", "de", "problema", "problemas", "nivel", "semilla",
-     "Por qué", "Respuesta"},
+    {"en", "English", "Exercise sheet", "Solutions", "Problem", "Page", "of", "problem", "problems", "level",
+     "seed", "Why", "Answer"},
+    {"ca", "català", "Full d'exercicis", "Solucions", "Problema", "Pàgina", "de", "problema", "problemes",
+     "nivell", "llavor", "Per què", "Resposta"},
+    {"es", "español", "Hoja de ejercicios", "Soluciones", "Problema", "Página", "de", "problema", "problemas",
+     "nivel", "semilla", "Por qué", "Respuesta"},
 }};
 
 constexpr std::string_view kDot = " · ";

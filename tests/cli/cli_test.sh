@@ -3,13 +3,7 @@
 calc="$1"
 version="$2"
 completion="$3"
-failures=0
-check() { # description, expected, actual
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/check.sh"
 # Standard error, then the exit status on a line of its own.
 errors() { "$calc" "$@" 2>&1 >/dev/null; echo "$?"; }
 
@@ -104,11 +98,7 @@ fi
 
 # Completion of the kinds and command words.
 source "$completion"
-completions() {
-  COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvi_calc
-  echo "${COMPREPLY[*]}"
-}
-check "complete first word" "V VR P PR C CR list explain newton random - --help --version" "$(completions tarvi-calc '')"
+check "complete first word" "V VR P PR C CR list explain newton random sheet - --help --version" "$(completions tarvi-calc '')"
 check "complete in any case" "VR" "$(completions tarvi-calc vr)"
 check "complete list" "C CR" "$(completions tarvi-calc List c)"
 check "complete random" "Todos" "$(completions tarvi-calc random t)"
