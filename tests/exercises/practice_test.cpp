@@ -232,9 +232,3 @@ TEST(PracticeSession, ScoresAndRecordsWhatTheStudentDid)
     EXPECT_EQ(lines[13].rfind("6. ", 0), 0u);
     EXPECT_EQ(lines[14], "Tu elección: ninguna (vista la solución)");
 }
-
-TEST(PracticeSession, MultiplicitiesSplitAtCommasSemicolonsAndBlanks)
-{
-    EXPECT_EQ(splitMultiplicities(" 4,3; 2  1,,"), (std::vector<std::string>{"4", "3", "2", "1"}));
-    EXPECT_TRUE(splitMultiplicities("  ").empty());
-}
