@@ -118,6 +118,19 @@ TEST(PracticeCheck, RightAndWrongChoicesGetTheirVerdicts)
          [](const Problem& p, const PracticeWords& w) {
              return std::vector<std::string>{std::string(w.right), p.answerLine};
          }},
+        {"the multiplicities typed on one line", isPR,
+         [](const Problem& p) {
+             Attempt a = rightAttempt(p);
+             std::string line = " ";
+             for (const std::string& entry : a.inputs.multiplicities)
+                 line += entry + (line.size() % 2 ? ", " : " ;\t");
+             a.inputs.multiplicities = splitMultiplicities(line);
+             return a;
+         },
+         Verdict::Outcome::Right,
+         [](const Problem& p, const PracticeWords& w) {
+             return std::vector<std::string>{std::string(w.right), p.answerLine};
+         }},
         {"a wrong last multiplicity", isPR,
          [](const Problem& p) {
              Attempt a = rightAttempt(p);
