@@ -74,6 +74,23 @@ TEST(Sheet, SameOptionsSameBytesAndAnotherSeedAnotherSheet)
     }
 }
 
+// A sheet printed today is made again by a later version from its seed: the
+// draws, the bank's order and its wording are pinned here.
+TEST(Sheet, APrintedSheetIsMadeAgainFromItsSeed)
+{
+    const Sheet sheet = sheetOf(
+        optionsOf({FormulaKind::V, FormulaKind::PR, FormulaKind::C}, 3, Level::Medium, Language::Spanish, 7));
+    const std::string_view expected[] = {
+        "En un club de 19 socios hay que elegir 4 cargos distintos, y nadie puede ocupar más de uno. ¿De "
+        "cuántas maneras puede hacerse?",
+        "Se lanza una moneda 14 veces. ¿Cuántas secuencias de resultados tienen exactamente 5 caras?",
+        "¿De cuántas maneras se pueden colocar en fila 3 bolas rojas, 2 azules y 4 verdes?",
+    };
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(sheet.problems[i].statement, expected[i]);
+    EXPECT_EQ(sheet.problems[2].answerLine, "PR(9; 3,2,4) = 9! / (3!·2!·4!) = 362880 / 288 = 1260");
+}
+
 TEST(Sheet, OptionsThatCannotMakeTheSheetAreNamed)
 {
     struct Row {
