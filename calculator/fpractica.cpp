@@ -251,6 +251,8 @@ void FPractica::start()
 {
     session_ = std::make_unique<exercises::PracticeSession>(chosenOptions());
     unsaved_ = false;
+    // An empty seed box starts from 0; the box shows the seed in use.
+    IdLlavor->setText(QString::number(session_->options().seed));
     retranslate();
     showProblem();
     showScore();
