@@ -24,15 +24,19 @@ QString caseLine(FormulaKind kind, const PanelTexts& panel)
 
 QString caseBlock(const std::array<PanelTexts, kKinds>& panels, const QString& formulaNwt)
 {
+    QStringList lines;
+    for (int k = 0; k < kKinds; ++k)
+        lines << caseLine(FormulaKind(k), panels[std::size_t(k)]);
+    lines << formulaNwt;
+    lines.removeAll(QString());
+    return caseEntries(lines);
+}
+
+QString caseEntries(const QStringList& lines)
+{
     QString block;
-    auto entry = [&block](const QString& line) { block += line + kBreak + kBreak; };
-    for (int k = 0; k < kKinds; ++k) {
-        const QString line = caseLine(FormulaKind(k), panels[std::size_t(k)]);
-        if (!line.isEmpty())
-            entry(line);
-    }
-    if (!formulaNwt.isEmpty())
-        entry(formulaNwt);
+    for (const QString& line : lines)
+        block += line + kBreak + kBreak;
     return block;
 }
 

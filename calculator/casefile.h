@@ -2,6 +2,7 @@
 
 #include "counting/formulakind.h"
 #include "platform/files.h"
+#include "platform/services.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,9 +28,18 @@ QString caseLine(FormulaKind kind, const PanelTexts& panel);
 // followed by an empty line (CR LF line ends).
 QString caseBlock(const std::array<PanelTexts, kKinds>& panels, const QString& formulaNwt);
 
+// The block of entries made of these lines, each followed by an empty line.
+QString caseEntries(const QStringList& lines);
+
 // Appends a block to a case file in the system code page. What the file held
 // is never rewritten.
 platform::FsResult appendCaseBlock(const QString& path, const QString& block);
+
+// Asks for a case file in the file dialog, starting in the case folder,
+// appends the block to it and opens it in the editor; a file that cannot be
+// written or an editor that cannot start is reported in a message box. False
+// when nothing was written (also after a cancel).
+bool appendToChosenCaseFile(const platform::Services& services, const QString& block);
 
 // The message boxes' title and texts when a case file or an exercise sheet
 // cannot be written or the editor cannot be started.

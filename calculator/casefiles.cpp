@@ -1,6 +1,7 @@
 // The case-file commands of the main window: "caso: guardar/añadir a..."
 // appends the exercises on screen to a file chosen in the file dialog and
-// opens it in the editor; "Abrir..." opens any chosen file in the editor.
+// opens it in the editor; "Abrir..." opens any chosen file in the editor. The
+// practice window saves its sessions the same way.
 
 #include "calculator/casefile.h"
 #include "calculator/ftarvi.h"
@@ -36,6 +37,21 @@ void startEditor(const platform::Services& services, const QString& commandWord,
 
 } // namespace
 
+bool appendToChosenCaseFile(const platform::Services& services, const QString& block)
+{
+    QString folder = caseFolder(services);
+    const QString path = TriaFtx(services, platform::FileMode::Save, folder, kCasePatterns);
+    if (path.isEmpty())
+        return false;
+    const platform::FsResult appended = appendCaseBlock(path, block);
+    if (!appended.ok()) {
+        tell(services, appendFailureText(path, appended));
+        return false;
+    }
+    startEditor(services, QStringLiteral("NotePad.exe "), path);
+    return true;
+}
+
 std::array<PanelTexts, kKinds> FTarvi::shownPanels() const
 {
     std::array<PanelTexts, kKinds> panels;
@@ -56,16 +72,7 @@ void FTarvi::OpGuard_Click()
     // The window cannot change while the modal dialog is open, so the block
     // is the state the user saw when choosing the command. An expansion cut
     // off by an overflow is no answer: the block then has no Newton line.
-    const QString block = caseBlock(shownPanels(), newton_->caseFormula());
-    QString folder = caseFolder(services_);
-    const QString path = TriaFtx(services_, platform::FileMode::Save, folder, kCasePatterns);
-    if (path.isEmpty())
-        return;
-    const platform::FsResult appended = appendCaseBlock(path, block);
-    if (appended.ok())
-        startEditor(services_, QStringLiteral("NotePad.exe "), path);
-    else
-        tell(services_, appendFailureText(path, appended));
+    appendToChosenCaseFile(services_, caseBlock(shownPanels(), newton_->caseFormula()));
 }
 
 void FTarvi::OpObr_Click()

@@ -127,6 +127,7 @@ void FTarvi::buildMenus()
                                   : QStringLiteral("Todos"),
                        indexed("OpG", i));
     OpFulls = entry(Arxiu, QStringLiteral("Hoja de ejercicios..."), QStringLiteral("OpFulls"));
+    OpPractica = entry(Arxiu, QStringLiteral("Práctica..."), QStringLiteral("OpPractica"));
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 
@@ -144,11 +145,13 @@ void FTarvi::buildMenus()
     info->setObjectName(QStringLiteral("info"));
     OpInfo = entry(info, QStringLiteral("Info"), QStringLiteral("OpInfo"));
     OpWeb = entry(info, QStringLiteral("Contacto..."), QStringLiteral("OpWeb"));
+    OpGuia = entry(info, QStringLiteral("¿Qué fórmula?"), QStringLiteral("OpGuia"));
     quant = entry(info, QStringLiteral("Sobre..."), QStringLiteral("quant"));
 
     connect(OpGuard, &QAction::triggered, this, &FTarvi::OpGuard_Click);
     connect(OpObr, &QAction::triggered, this, &FTarvi::OpObr_Click);
     connect(OpFulls, &QAction::triggered, this, &FTarvi::OpFulls_Click);
+    connect(OpPractica, &QAction::triggered, this, &FTarvi::OpPractica_Click);
     for (int i = 0; i <= kAllKinds; ++i)
         connect(OpG[i], &QAction::triggered, this, [this, i] { GeneraCas(i); });
     // Ends the program at once, without asking any window first.

@@ -24,6 +24,7 @@ class QPushButton;
 namespace tarvi {
 
 class FormulaPanel;
+class FPractica;
 class FQuant;
 class NewtonStrip;
 class SheetDialog;
@@ -76,11 +77,13 @@ private:
     QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
     QAction* OpFulls = nullptr;
+    QAction* OpPractica = nullptr;
     QAction* OpSurt = nullptr;
     QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
     QAction* OpInfo = nullptr;
     QAction* OpWeb = nullptr;
+    QAction* OpGuia = nullptr;
     QAction* quant = nullptr;
 
     void buildClientArea();
@@ -103,6 +106,7 @@ private:
     void connectInfo();
     void openDocument(const QString& doc);
     void quant_Click();
+    void OpGuia_Click();
 
     // The set list (setlist.cpp).
     void connectSetList();
@@ -117,6 +121,8 @@ private:
 
     // The exercise sheet dialog (sheets.cpp), made on first use.
     void OpFulls_Click();
+    // The practice window (practicehandlers.cpp).
+    void OpPractica_Click();
 
     platform::Services services_;
     QWidget* client_ = nullptr;
@@ -124,6 +130,7 @@ private:
     NewtonStrip* newton_ = nullptr;
     FQuant* quantWindow_ = nullptr; // the About window, made on first use
     SheetDialog* sheetDialog_ = nullptr;
+    FPractica* practica_ = nullptr; // the practice window, made on first use
 
     // Window state.
     MultiplicityList nprList_;      // the PR list's entries and IndexNi; the drop-down shows it

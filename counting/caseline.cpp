@@ -4,7 +4,7 @@
 
 namespace tarvi {
 
-std::string caseLine(FormulaKind kind, const PanelInputs& inputs, std::string_view result)
+std::string caseCall(FormulaKind kind, const PanelInputs& inputs)
 {
     std::string line(NomsFormula[static_cast<std::size_t>(index(kind))]);
     line.append("(").append(trimSpaces(std::string_view(inputs.m)));
@@ -14,7 +14,12 @@ std::string caseLine(FormulaKind kind, const PanelInputs& inputs, std::string_vi
         for (const std::string& multiplicity : inputs.multiplicities)
             line.append("[").append(trimLeadingSpaces(std::string_view(multiplicity))).append("]");
     }
-    return line.append(") = ").append(result);
+    return line.append(")");
+}
+
+std::string caseLine(FormulaKind kind, const PanelInputs& inputs, std::string_view result)
+{
+    return caseCall(kind, inputs).append(" = ").append(result);
 }
 
 } // namespace tarvi

@@ -14,4 +14,8 @@ namespace tarvi {
 // out, as the boxes trim them.
 std::string caseLine(FormulaKind kind, const PanelInputs& inputs, std::string_view result);
 
+// The part of a case line before " = ": the panel's name and its inputs,
+// "PR(6[2][3][1])".
+std::string caseCall(FormulaKind kind, const PanelInputs& inputs);
+
 } // namespace tarvi

@@ -33,8 +33,8 @@ TEST_F(MainWindow, HasAFixedSizeAndItsMenus)
     // No Tools.rel in the working folder: every tool slot stays hidden.
     EXPECT_EQ(entries(window.menuBar()),
               "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|"
-              "Hoja de ejercicios...|-|Salir]|"
-              "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|Sobre...]");
+              "Hoja de ejercicios...|Práctica...|-|Salir]|"
+              "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|¿Qué fórmula?|Sobre...]");
 }
 
 // Tab walks the panels top to bottom, left to right; every stop carries its

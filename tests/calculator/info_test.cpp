@@ -1,4 +1,5 @@
 #include "about/fquant.h"
+#include "calculator/dguia.h"
 #include "tests/calculator/mainwindow.h"
 
 #include <QTimer>
@@ -46,4 +47,44 @@ TEST_F(InfoMenu, SobreShowsOneModelessAboutWindowThatHumClosesAndSalirEnds)
     QObject watchdog; // takes its timer along once the loop has ended
     QTimer::singleShot(5000, &watchdog, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+// The guide asks one question at a time, with the keyboard alone: Space
+// answers "Sí", Tab then Space "No", "Atrás" takes an answer back. Its end
+// names the kind, formula and reason, and puts the cursor in that panel.
+TEST_F(InfoMenu, TheGuideLeadsByKeyboardToAKindAndPutsTheCursorInItsPanel)
+{
+    std::vector<std::string> heardTexts;
+    QTimer::singleShot(0, [&] {
+        auto* guide = qobject_cast<DGuia*>(QApplication::activeModalWidget());
+        ASSERT_NE(guide, nullptr);
+        const auto press = [guide](bool yes) {
+            if (!yes)
+                QTest::keyClick(guide->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(guide->focusWidget(), Qt::Key_Space);
+        };
+        heardTexts.push_back(heard(guide->EtPregunta));
+        press(true);
+        guide->BtEnrere->click();
+        for (bool yes : {false, false, true}) {
+            heardTexts.push_back(heard(guide->EtPregunta));
+            press(yes);
+        }
+        heardTexts.push_back(heard(guide->EtPregunta));
+        EXPECT_FALSE(guide->BtSi->isVisible());
+        EXPECT_EQ(guide->focusWidget(), guide->BtTria);
+        QTest::keyClick(guide->focusWidget(), Qt::Key_Space);
+    });
+    action("OpGuia")->trigger();
+    EXPECT_EQ(heardTexts,
+              (std::vector<std::string>{
+                  "¿Se usan todos los elementos, cada uno en un lugar?||",
+                  "¿Se usan todos los elementos, cada uno en un lugar?||",
+                  "¿Importa el orden?||",
+                  "¿Se puede repetir un elemento?||",
+                  "CR: combinación con repetición\nCR(m,n) = C(m+n-1,n) = (m+n-1)! / (n!·(m-1)!)\n"
+                  "Se eligen elementos, el orden no importa y pueden repetirse: es una combinación "
+                  "con repetición.||",
+              }));
+    EXPECT_EQ(window.focusWidget(), IdM(5));
 }
