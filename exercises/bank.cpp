@@ -126,6 +126,17 @@ bool fitsLevel(std::string_view count, Level level)
     return false;
 }
 
+namespace {
+
+// Values that make a problem of its kind and no other: a variation that takes
+// every element (n = m) orders them all, and is a permutation.
+bool belongsToKind(FormulaKind kind, const std::vector<int>& values)
+{
+    return kind != FormulaKind::V || values.at(1) < values.at(0);
+}
+
+} // namespace
+
 std::vector<std::vector<int>> templateValues(const Template& problem, Level level)
 {
     const std::vector<Range>& ranges = problem.ranges[levelIndex(level)];
@@ -136,7 +147,9 @@ std::vector<std::vector<int>> templateValues(const Template& problem, Level leve
     for (const Range& range : ranges)
         values.push_back(range.low);
     for (;;) {
-        const std::optional<Solution> solution = solve(problem.kind, inputsOf(problem.kind, values));
+        const std::optional<Solution> solution = belongsToKind(problem.kind, values)
+                                                     ? solve(problem.kind, inputsOf(problem.kind, values))
+                                                     : std::nullopt;
         if (solution && fitsLevel(solution->count, level))
             found.push_back(values);
         std::size_t slot = values.size();
