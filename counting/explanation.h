@@ -20,9 +20,13 @@ namespace tarvi {
 // first three, "…" and its last (20·19·18·…·14). Nothing to choose reads as
 // its value: V(7,0) = 1, C(5,0) = 1, CR(5,0) = 1. A step that reads as the one
 // before it is left out: V(7,1) = 7.
+// In exact working (`mode` Exact, for an outcome counted exactly) every number
+// is exact: up to 40 digits it is written whole, and a longer one as its first
+// ten digits, "…" and its digit count, so 100! reads 9332621544…(158 cifras).
+// The count at the end is always written whole.
 // A failed evaluation has nothing to explain, and inputs that the panel does
 // not accept cannot be worked out: the text is then empty.
 std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
-                    const Evaluation& outcome);
+                    const Evaluation& outcome, CountMode mode = CountMode::Double);
 
 } // namespace tarvi
