@@ -1,12 +1,20 @@
-# bash completion for tarvi-calc: the kinds and the command words, matched in
-# any case as tarvi-calc reads them ("vr" completes to VR).
+# bash completion for tarvi-calc: the options, the kinds and the command
+# words, matched in any case as tarvi-calc reads them ("vr" completes to VR).
 _tarvi_calc()
 {
-    local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word
-    if [ "$COMP_CWORD" -eq 1 ]; then
-        candidates="$kinds list explain newton random - --help --version"
-    elif [ "$COMP_CWORD" -eq 2 ]; then
-        case ${COMP_WORDS[1],,} in
+    local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word first=1
+    # The options come first; the word after them completes as a first word.
+    while [ "$first" -lt "$COMP_CWORD" ]; do
+        case ${COMP_WORDS[first]} in
+        --exact | -e) first=$((first + 1)) ;;
+        *) break ;;
+        esac
+    done
+    if [ "$COMP_CWORD" -eq "$first" ]; then
+        candidates="$kinds list explain newton random - --exact"
+        [ "$first" -eq 1 ] && candidates+=" --help --version"
+    elif [ "$COMP_CWORD" -eq $((first + 1)) ]; then
+        case ${COMP_WORDS[first],,} in
         list | explain) candidates=$kinds ;;
         random) candidates="$kinds Todos" ;;
         esac
