@@ -126,6 +126,7 @@ void FTarvi::buildMenus()
                        i < kKinds ? platform::toQt(NomsFormula[static_cast<std::size_t>(i)])
                                   : QStringLiteral("Todos"),
                        indexed("OpG", i));
+    buildExactEntry();
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 

@@ -74,6 +74,7 @@ private:
     QAction* OpGuard = nullptr;
     QAction* OpObr = nullptr;
     std::array<QAction*, kAllKinds + 1> OpG{};
+    QAction* OpExact = nullptr; // "Enteros exactos", checkable
     QAction* OpSurt = nullptr;
     QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
@@ -107,6 +108,14 @@ private:
     void IdRes_DblClick(int kind);
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
+
+    // "Enteros exactos" (exactmode.cpp): the mode every count is taken in.
+    void buildExactEntry();
+    CountMode countMode() const;
+    void OpExact_Toggled(bool on);
+    // Evaluates a panel in the current mode and shows the count with its
+    // working, or empties the result box; says nothing of a failure.
+    Evaluation showEvaluation(int kind);
 
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;

@@ -58,22 +58,30 @@ PanelInputs FTarvi::panelInputs(int kind) const
 
 // A count shows its working as the result box's tool tip, and a screen reader
 // reads it as the box's description.
-void FTarvi::Calcula(int kind)
+Evaluation FTarvi::showEvaluation(int kind)
 {
     const auto formula = static_cast<FormulaKind>(kind);
     const PanelInputs inputs = panelInputs(kind);
     const Separators separators = platform::systemSeparators();
-    const Evaluation outcome = tarvi::Calcula(formula, inputs, separators, Multiplicitats);
+    const CountMode mode = countMode();
+    const Evaluation outcome = tarvi::Calcula(formula, inputs, separators, Multiplicitats, mode);
     if (outcome.ok) {
-        const QString working = platform::toQt(explain(formula, inputs, separators, outcome));
+        const QString working = platform::toQt(explain(formula, inputs, separators, outcome, mode));
         IdRes[kind]->setText(platform::toQt(outcome.result));
         IdRes[kind]->setToolTip(working);
         IdRes[kind]->setAccessibleDescription(working);
-        return;
+    } else {
+        IdRes[kind]->clear();
     }
-    IdRes[kind]->clear();
-    services_.messages.show(platform::toQt(outcome.title), platform::toQt(outcome.message),
-                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+    return outcome;
+}
+
+void FTarvi::Calcula(int kind)
+{
+    const Evaluation outcome = showEvaluation(kind);
+    if (!outcome.ok)
+        services_.messages.show(platform::toQt(outcome.title), platform::toQt(outcome.message),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void FTarvi::IdM_Enter(int kind)

@@ -31,9 +31,9 @@ TEST_F(MainWindow, HasAFixedSizeAndItsMenus)
     EXPECT_EQ(window.centralWidget()->size(), QSize(556, 460));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     // No Tools.rel in the working folder: every tool slot stays hidden.
-    EXPECT_EQ(entries(window.menuBar()),
-              "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|-|Salir]|"
-              "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|Sobre...]");
+    EXPECT_EQ(entries(window.menuBar()), "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar "
+                                         "caso...[V|VR|P|PR|C|CR|Todos]|Enteros exactos|-|Salir]|"
+                                         "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|Sobre...]");
 }
 
 // Tab walks the panels top to bottom, left to right; every stop carries its
