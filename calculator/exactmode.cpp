@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QStringList>
 
 namespace tarvi {
 
@@ -38,6 +39,20 @@ void FTarvi::buildExactEntry()
     OpExact->setChecked(savedChoice());
     newton_->setCountMode(countMode());
     connect(OpExact, &QAction::toggled, this, &FTarvi::OpExact_Toggled);
+}
+
+QString FTarvi::exactTip(const QString& working)
+{
+    constexpr qsizetype kWidth = 100;
+    const QString equals = QStringLiteral(" = ");
+    QStringList lines;
+    const QStringList steps = working.split(equals);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString step = i == 0 ? steps[i] : equals.mid(1) + steps[i];
+        for (qsizetype at = 0; at < step.size(); at += kWidth)
+            lines << step.mid(at, kWidth);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 CountMode FTarvi::countMode() const { return OpExact->isChecked() ? CountMode::Exact : CountMode::Double; }

@@ -116,6 +116,9 @@ private:
     // Evaluates a panel in the current mode and shows the count with its
     // working, or empties the result box; says nothing of a failure.
     Evaluation showEvaluation(int kind);
+    // Exact working as its tool tip shows it: a step a line, broken every
+    // hundred characters, so a count of thousands of digits stays on screen.
+    static QString exactTip(const QString& working);
 
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;

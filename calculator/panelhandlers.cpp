@@ -68,7 +68,8 @@ Evaluation FTarvi::showEvaluation(int kind)
     if (outcome.ok) {
         const QString working = platform::toQt(explain(formula, inputs, separators, outcome, mode));
         IdRes[kind]->setText(platform::toQt(outcome.result));
-        IdRes[kind]->setToolTip(working);
+        IdRes[kind]->setCursorPosition(0); // a count wider than the box shows its first digits
+        IdRes[kind]->setToolTip(mode == CountMode::Exact ? exactTip(working) : working);
         IdRes[kind]->setAccessibleDescription(working);
     } else {
         IdRes[kind]->clear();

@@ -62,12 +62,16 @@ TEST_F(ExactMode, TheSwitchTakesEveryCountOnScreenAgain)
     evaluate(4, "100", "50");
     EXPECT_EQ(IdRes(2)->text(), "6227020800");
     EXPECT_EQ(IdRes(4)->text(), kC100_50);
+    const std::string working =
+        "C(100,50) = 100! / (50!·50!) = (100·99·98·…·51) / 50! = 3068518756…(94 cifras) / "
+        "3041409320…(65 cifras) = " +
+        kC100_50.toStdString();
+    EXPECT_EQ(heard(IdRes(4)), "C resultado|" + kC100_50.toStdString() + "|" + working);
+    // The tool tip writes a step a line.
     EXPECT_EQ(IdRes(4)->toolTip().toStdString(),
-              "C(100,50) = 100! / (50!·50!) = (100·99·98·…·51) / 50! = 3068518756…(94 cifras) / "
-              "3041409320…(65 cifras) = " +
+              "C(100,50)\n= 100! / (50!·50!)\n= (100·99·98·…·51) / 50!\n= 3068518756…(94 cifras) / "
+              "3041409320…(65 cifras)\n= " +
                   kC100_50.toStdString());
-    EXPECT_EQ(heard(IdRes(4)),
-              "C resultado|" + kC100_50.toStdString() + "|" + IdRes(4)->toolTip().toStdString());
 
     exact()->setChecked(false);
     EXPECT_EQ(IdRes(2)->text(), "");
@@ -81,6 +85,12 @@ TEST_F(ExactMode, TheSwitchTakesEveryCountOnScreenAgain)
     exact()->setChecked(true);
     evaluate(2, "32767");
     EXPECT_EQ(IdRes(2)->text().size(), 133730);
+    // Its tool tip breaks the count into lines of 100 characters, the first
+    // starting with "= ", and drops nothing.
+    const QStringList tipLines = IdRes(2)->toolTip().split('\n');
+    EXPECT_EQ(tipLines.size(), 3 + 1338);
+    EXPECT_EQ(std::ranges::max(tipLines, {}, &QString::size).size(), 100);
+    EXPECT_EQ(tipLines.join(""), IdRes(2)->accessibleDescription().replace(" = ", "= "));
     EXPECT_EQ(IdRes(2)->text().toStdString(),
               tarvi::evaluate(FormulaKind::P, {"32767", {}, {}}, CountMode::Exact).result);
 }
