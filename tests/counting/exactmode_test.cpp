@@ -33,23 +33,23 @@ std::string worked(FormulaKind kind, const PanelInputs& inputs, CountMode mode)
 // panel refuses for any other reason is refused alike, in the same words.
 TEST(ExactMode, LiftsOnlyTheSizeOfTheCount)
 {
-    const std::pair<FormulaKind, PanelInputs> answered[] = {
-        {P, {"13", {}, {}}},       {C, {"52", "13", {}}},
-        {C, {"100", "50", {}}},    {VR, {"2", "31", {}}},
-        {C, {"171", "171", {}}},   {C, {"200", "199", {}}},
-        {V, {"32767", "100", {}}}, {PR, {"30", {}, {"10", "10", "10"}}},
+    const struct {
+        FormulaKind kind;
+        PanelInputs inputs;
+        std::string count;
+    } answered[] = {
+        {P, {"13", {}, {}}, "6227020800"},
+        {C, {"52", "13", {}}, "635013559600"},
+        {C, {"100", "50", {}}, "100891344545564193334812497256"},
+        {VR, {"2", "31", {}}, "2147483648"},
+        {C, {"171", "171", {}}, "1"},
+        {C, {"200", "199", {}}, "200"},
     };
-    const std::string counts[] = {
-        "6227020800", "635013559600", "100891344545564193334812497256", "2147483648", "1", "200"};
-    for (std::size_t i = 0; i < std::size(answered); ++i) {
-        const auto& [kind, inputs] = answered[i];
-        const std::string exact = shown(kind, inputs, CountMode::Exact);
-        EXPECT_NE(shown(kind, inputs, CountMode::Double), exact) << inputs.m << " " << inputs.n;
-        if (i < std::size(counts)) {
-            EXPECT_EQ(exact, counts[i]);
-        }
+    for (const auto& c : answered) {
+        EXPECT_EQ(shown(c.kind, c.inputs, CountMode::Exact), c.count);
+        EXPECT_EQ(shown(c.kind, c.inputs, CountMode::Double),
+                  errorTitle(c.kind) + " | " + errorMessage(c.kind));
     }
-    EXPECT_EQ(shown(V, {"32767", "100", {}}, CountMode::Exact).size(), 452u);
     EXPECT_EQ(shown(P, {"32767", {}, {}}, CountMode::Exact).size(), 133730u);
 
     const std::pair<FormulaKind, PanelInputs> refused[] = {
@@ -75,14 +75,6 @@ TEST(ExactMode, LiftsOnlyTheSizeOfTheCount)
         EXPECT_EQ(inDoubles, errorTitle(kind) + " | " + errorMessage(kind)) << inputs.m << " " << inputs.n;
         EXPECT_EQ(shown(kind, inputs, CountMode::Exact), inDoubles) << inputs.m << " " << inputs.n;
     }
-
-    // A PR evaluation keeps what it read up to its failure, in both modes.
-    Multiplicitats inDoubles, inWholes;
-    const PanelInputs badPart{"6", {}, {"2", "3", "x", "1"}};
-    Calcula(PR, badPart, kMarks, inDoubles);
-    Calcula(PR, badPart, kMarks, inWholes, CountMode::Exact);
-    EXPECT_EQ(inWholes.k, inDoubles.k);
-    EXPECT_EQ(inWholes.n(1) * 10 + inWholes.n(2), inDoubles.n(1) * 10 + inDoubles.n(2));
 }
 
 // Wherever the double path shows a count, the exact one shows the same, and
