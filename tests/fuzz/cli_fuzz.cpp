@@ -183,7 +183,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                escaped(got.out) + " / " + escaped(got.err);
     };
     require(got.status >= 0 && got.status <= 2, "the exit status is 0, 1 or 2", explain);
-    if (args.size() == 1 && args[0] == "-") {
+    // A batch: "-" alone after the options.
+    if (const auto call = std::find_if_not(args.begin(), args.end(), isExactOption);
+        call != args.end() && call + 1 == args.end() && *call == "-") {
         const auto lines =
             std::count(input.begin(), input.end(), '\n') + !(input.ends_with('\n') || input.empty());
         require(got.status <= 1 && std::count(got.out.begin(), got.out.end(), '\n') == lines,
