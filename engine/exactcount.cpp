@@ -79,10 +79,18 @@ mpz_class exactCombinationsWithRepetition(std::int16_t m, std::int16_t n)
 
 mpz_class exactPermutationsWithRepetition(std::int16_t m, const Multiplicitats& r)
 {
-    mpz_class result = exactFactorial(m);
-    for (int i = 1; i <= r.k; ++i)
-        mpz_divexact(result.get_mpz_t(), result.get_mpz_t(), exactFactorial(r.n(i)).get_mpz_t());
-    return result;
+    // C(n1,n1)·C(n1+n2,n2)···C(n1+..+nk,nk): binomials cost a small part of
+    // dividing m! by each factorial in turn.
+    mpz_class result = 1;
+    unsigned long sum = 0;
+    for (int i = 1; i <= r.k; ++i) {
+        const unsigned long part = counted(r.n(i));
+        sum += part;
+        result *= binomial(sum, part);
+    }
+    if (sum > counted(m))
+        return 0;
+    return result * fallingProduct(counted(m), counted(m) - sum);
 }
 
 std::string decimalDigits(const mpz_class& value) { return value.get_str(10); }

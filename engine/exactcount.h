@@ -27,7 +27,9 @@ mpz_class exactPower(std::int16_t m, std::int16_t n);
 mpz_class exactCombinations(std::int16_t m, std::int16_t n);
 // CR(m,n) = C(m+n-1,n), with CR(m,0) = 1 and CR(0,n) = 0 for n >= 1.
 mpz_class exactCombinationsWithRepetition(std::int16_t m, std::int16_t n);
-// m! / (n1!·n2!···nk!), for multiplicities that add up to m.
+// m! / (n1!·n2!···nk!), the orderings of m things of which n1 are alike, n2
+// alike, and so on (the rest all different); 0 when the multiplicities add up
+// to more than m.
 mpz_class exactPermutationsWithRepetition(std::int16_t m, const Multiplicitats& r);
 
 // top·(top-1)···(top-factors+1), the product of `factors` numbers counting

@@ -115,4 +115,11 @@ TEST(ExactCount, IdentitiesAndMirrorSymmetry)
         binomials *= exactCombinations(static_cast<std::int16_t>(sum), r.n(i));
     }
     EXPECT_EQ(exactPermutationsWithRepetition(32767, r), binomials);
+    // Parts adding up to less than m leave the rest all different; more than m, no ordering.
+    Multiplicitats few;
+    few.k = 2;
+    few.n(1) = 3;
+    few.n(2) = 2;
+    EXPECT_EQ(exactPermutationsWithRepetition(10, few), factorialRatio(10, {3, 2}));
+    EXPECT_EQ(exactPermutationsWithRepetition(4, few), 0);
 }
