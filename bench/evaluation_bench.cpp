@@ -11,7 +11,7 @@ void evaluate(benchmark::State& state, tarvi::FormulaKind kind, tarvi::PanelInpu
     const tarvi::Separators separators;
     tarvi::Multiplicitats record;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tarvi::Calcula(kind, inputs, separators, record));
+        benchmark::DoNotOptimize(tarvi::evaluatePanel(kind, inputs, separators, record));
 }
 
 BENCHMARK_CAPTURE(evaluate, V, tarvi::FormulaKind::V, {"10", "5", {}});

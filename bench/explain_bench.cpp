@@ -1,15 +1,10 @@
 // tarvi-calc explain against the plain count, kind by kind: one answer within
 // the process, and one whole run of the program as a shell starts it.
 
+#include "bench/spawn.h"
 #include "cli/dispatch.h"
 
 #include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace {
 
@@ -36,23 +31,7 @@ BENCHMARK_CAPTURE(answer, CR_explain, {"explain", "CR", "5", "3"});
 // tarvi-calc started with these words, its output thrown away.
 void program(benchmark::State& state, std::vector<std::string> words)
 {
-    std::vector<char*> argv{const_cast<char*>(TARVI_CALC)};
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    for (auto _ : state) {
-        pid_t child = 0;
-        int status = 0;
-        if (posix_spawn(&child, TARVI_CALC, &actions, nullptr, argv.data(), environ) != 0 ||
-            waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("tarvi-calc did not answer");
-            break;
-        }
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    tarvi::bench::spawnEach(state, TARVI_CALC, std::move(words));
 }
 
 BENCHMARK_CAPTURE(program, C_count, {"C", "33", "16"})->Unit(benchmark::kMicrosecond);

@@ -1,9 +1,12 @@
 // main() of the benchmarks that build windows: an offscreen QApplication with
-// the program's font substitutions.
+// the program's font substitutions, and the user's settings kept in a folder
+// of the run's own.
 
 #include "platform/widgets/fonts.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +14,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     // The offscreen platform warns on every fixed-size window; keep the table readable.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     tarvi::platform::installFontSubstitutions();

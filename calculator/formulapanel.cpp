@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace tarvi {
 
 namespace {
@@ -107,6 +109,8 @@ FormulaPanel::FormulaPanel(FormulaKind kind, QWidget* parent) : QWidget(parent)
     result = new QLineEdit(this);
     result->setGeometry(platform::twipRect(layout.resultLeft, kRowTop, 2115, kBoxHeight));
     result->setReadOnly(true);
+    // An exact count may run to 133730 digits (32767!), past the box's usual limit.
+    result->setMaxLength(std::numeric_limits<int>::max());
     QFont resultFont = result->font();
     resultFont.setBold(true);
     result->setFont(resultFont);

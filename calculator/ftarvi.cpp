@@ -128,6 +128,7 @@ void FTarvi::buildMenus()
                        indexed("OpG", i));
     OpFulls = entry(Arxiu, QStringLiteral("Hoja de ejercicios..."), QStringLiteral("OpFulls"));
     OpPractica = entry(Arxiu, QStringLiteral("Práctica..."), QStringLiteral("OpPractica"));
+    buildExactEntry();
     separator(Arxiu, QStringLiteral("sep"));
     OpSurt = entry(Arxiu, QStringLiteral("Salir"), QStringLiteral("OpSurt"));
 

@@ -78,6 +78,7 @@ private:
     std::array<QAction*, kAllKinds + 1> OpG{};
     QAction* OpFulls = nullptr;
     QAction* OpPractica = nullptr;
+    QAction* OpExact = nullptr; // "Enteros exactos", checkable
     QAction* OpSurt = nullptr;
     QAction* OpEdTools = nullptr;
     std::array<QAction*, 12> ITool{};
@@ -92,7 +93,7 @@ private:
     void Form_Load();
 
     PanelInputs panelInputs(int kind) const;
-    void CalculaPanell(int kind); // evaluates a panel and shows the count or the error
+    void Calcula(int kind); // evaluates a panel and shows the count or the error
     void GeneraCas(int index);
     void IdM_Enter(int kind);
     void BtRst_Click(int kind);
@@ -113,6 +114,17 @@ private:
     void IdRes_DblClick(int kind);
     void MostraConjs(std::int16_t kind);
     void IdConjs_DblClick();
+
+    // "Enteros exactos" (exactmode.cpp): the mode every count is taken in.
+    void buildExactEntry();
+    CountMode countMode() const;
+    void OpExact_Toggled(bool on);
+    // Evaluates a panel in the current mode and shows the count with its
+    // working, or empties the result box; says nothing of a failure.
+    Evaluation showEvaluation(int kind);
+    // Exact working as its tool tip shows it: a step a line, broken every
+    // hundred characters, so a count of thousands of digits stays on screen.
+    static QString exactTip(const QString& working);
 
     // The case-file commands (casefiles.cpp).
     std::array<PanelTexts, kKinds> shownPanels() const;

@@ -77,8 +77,19 @@ void NewtonStrip::OkNwt_Click()
                        platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
+void NewtonStrip::setCountMode(CountMode mode)
+{
+    mode_ = mode;
+    if (!listed_)
+        return;
+    listExpansion(*listed_);
+    if (drawn_ && complete_)
+        draw(*listed_);
+}
+
 void NewtonStrip::idNb_Change()
 {
+    drawn_ = false;
     BNwt->clear();
     BNwt->setAccessibleDescription({});
     BNwt->setHeightTwips(AlcadaNwt);
@@ -93,26 +104,37 @@ void NewtonStrip::BNwt_Resize()
 }
 
 // Lists the coefficients and writes FormulaNwt as far as they could be
-// computed; draws the expansion only when it is complete. A screen reader
-// reads what is drawn as the area's description.
+// computed; draws the expansion only when it is complete.
 bool NewtonStrip::CalculaNwt(std::int16_t n)
 {
-    const NewtonExpansion expansion = expandBinomial(n);
+    listExpansion(n);
+    if (!complete_)
+        return false;
+    draw(n);
+    return true;
+}
+
+void NewtonStrip::listExpansion(std::int16_t n)
+{
+    const NewtonExpansion expansion = expandBinomial(n, mode_);
     LstC->clear();
     for (const std::string& c : expansion.coefficients)
         LstC->addItem(platform::toQt(c));
     FormulaNwt = platform::toQt(expansion.formula);
     complete_ = expansion.complete;
-    if (!expansion.complete)
-        return false;
+    listed_ = n;
+}
 
+// A screen reader reads what is drawn as the area's description.
+void NewtonStrip::draw(std::int16_t n)
+{
     const NewtonFont font = newtonFont(n, MidaLletraNwt);
     BNwt->setFontName(platform::toQt(font.name));
     BNwt->setFontSize(font.size);
     float y = 1;
     PintaFrm(*BNwt, 0, y, FormulaNwt.toStdU32String());
     BNwt->setAccessibleDescription(FormulaNwt);
-    return true;
+    drawn_ = true;
 }
 
 } // namespace tarvi

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "counting/evaluation.h"
 #include "platform/messages.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -41,6 +43,10 @@ public:
     // and when the last one was cut off by an overflow.
     QString caseFormula() const { return complete_ ? FormulaNwt : QString(); }
 
+    // The mode the coefficients are written in. The last expansion is
+    // written again in it, and drawn again if it is drawn.
+    void setCountMode(CountMode mode);
+
 Q_SIGNALS:
     // The drawing changed its height: the window's height (twips) that keeps
     // the margin below it.
@@ -51,6 +57,8 @@ private:
     void idNb_Change();
     void BNwt_Resize();
     bool CalculaNwt(std::int16_t n);
+    void listExpansion(std::int16_t n);
+    void draw(std::int16_t n);
 
     platform::MessageService& messages_;
     QLineEdit* idNb = nullptr;
@@ -58,11 +66,14 @@ private:
     QComboBox* LstC = nullptr;
     PictureArea* BNwt = nullptr;
 
-    QString FormulaNwt;      // the last expansion, empty until one
-    bool complete_ = false;  // FormulaNwt was not cut off by an overflow
-    float MidaLletraNwt = 0; // font size of BNwt at load
-    float AlcadaNwt = 0;     // height of BNwt at load
-    float MargeInferior = 0; // window height below BNwt at load
+    QString FormulaNwt;     // the last expansion, empty until one
+    bool complete_ = false; // FormulaNwt was not cut off by an overflow
+    CountMode mode_ = CountMode::Double;
+    std::optional<std::int16_t> listed_; // the n of the coefficients in LstC
+    bool drawn_ = false;                 // BNwt shows the expansion of listed_
+    float MidaLletraNwt = 0;             // font size of BNwt at load
+    float AlcadaNwt = 0;                 // height of BNwt at load
+    float MargeInferior = 0;             // window height below BNwt at load
 };
 
 } // namespace tarvi

@@ -33,7 +33,7 @@ void FTarvi::connectPanels()
             }
         });
         connect(IdM[kind], &QLineEdit::returnPressed, this, [this, kind] { IdM_Enter(kind); });
-        connect(okD[kind], &QPushButton::clicked, this, [this, kind] { CalculaPanell(kind); });
+        connect(okD[kind], &QPushButton::clicked, this, [this, kind] { Calcula(kind); });
         connect(BtRst[kind], &QPushButton::clicked, this, [this, kind] { BtRst_Click(kind); });
         connect(BtGen[kind], &QPushButton::clicked, this, [this, kind] { GeneraCas(kind); });
     }
@@ -58,29 +58,38 @@ PanelInputs FTarvi::panelInputs(int kind) const
 
 // A count shows its working as the result box's tool tip, and a screen reader
 // reads it as the box's description.
-void FTarvi::CalculaPanell(int kind)
+Evaluation FTarvi::showEvaluation(int kind)
 {
     const auto formula = static_cast<FormulaKind>(kind);
     const PanelInputs inputs = panelInputs(kind);
     const Separators separators = platform::systemSeparators();
-    const Evaluation outcome = Calcula(formula, inputs, separators, multiplicitats_);
+    const CountMode mode = countMode();
+    const Evaluation outcome = evaluatePanel(formula, inputs, separators, multiplicitats_, mode);
     if (outcome.ok) {
-        const QString working = platform::toQt(explain(formula, inputs, separators, outcome));
+        const QString working = platform::toQt(explain(formula, inputs, separators, outcome, mode));
         IdRes[kind]->setText(platform::toQt(outcome.result));
-        IdRes[kind]->setToolTip(working);
+        IdRes[kind]->setCursorPosition(0); // a count wider than the box shows its first digits
+        IdRes[kind]->setToolTip(mode == CountMode::Exact ? exactTip(working) : working);
         IdRes[kind]->setAccessibleDescription(working);
-        return;
+    } else {
+        IdRes[kind]->clear();
     }
-    IdRes[kind]->clear();
-    services_.messages.show(platform::toQt(outcome.title), platform::toQt(outcome.message),
-                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+    return outcome;
+}
+
+void FTarvi::Calcula(int kind)
+{
+    const Evaluation outcome = showEvaluation(kind);
+    if (!outcome.ok)
+        services_.messages.show(platform::toQt(outcome.title), platform::toQt(outcome.message),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
 void FTarvi::IdM_Enter(int kind)
 {
     switch (static_cast<FormulaKind>(kind)) {
     case FormulaKind::P:
-        CalculaPanell(kind);
+        Calcula(kind);
         break;
     case FormulaKind::PR:
         npr->setFocus();
@@ -121,7 +130,7 @@ void FTarvi::GeneraCas(int index)
         showMultiplicities();
     }
     PosaNi();
-    CalculaPanell(index);
+    Calcula(index);
 }
 
 void FTarvi::PosaNi() { showSummary(platform::toQt(nprList_.summary(platform::systemSeparators()))); }

@@ -45,6 +45,8 @@ std::string oneLine(const Answer& rejected)
     return rejected.title.empty() ? message : rejected.title + ": " + message;
 }
 
+bool isExactOption(std::string_view word) { return word == "--exact" || word == "-e"; }
+
 bool sameWord(std::string_view word, std::string_view name)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

@@ -41,8 +41,13 @@ struct Context {
     Context() { generator.seedFromClock(); }
 
     Separators separators = localeSeparators();
-    Generator generator; // for random cases asked for without a seed
+    Generator generator;                // for random cases asked for without a seed
+    CountMode mode = CountMode::Double; // the call's, set by its options
 };
+
+// The options that may come before KIND or a command word: "--exact" and "-e"
+// count in whole numbers of any size.
+bool isExactOption(std::string_view word);
 
 Answer answered(std::vector<std::string> lines);
 // `message` may hold several lines.

@@ -23,6 +23,8 @@ constexpr std::string_view kUsage =
     "  random KIND|Todos [SEED]   made-up cases with their results, as the window's \"+\"\n"
     "  list KIND ARGS...          what was counted, one numbered word a line, for counts up to 50\n"
     "  explain KIND ARGS...       the count worked out on one line: V(10,5) = 10·9·8·7·6 = 30240\n"
+    "  -e, --exact  before KIND, a command word or \"-\", or at the start of a batch line:\n"
+    "               every count exact, with all its digits, also beyond 2147483647\n"
     "  sheet [--kinds V,VR,P,PR,C,CR] [--count N] [--level 1|2|3] [--lang es|ca|en] [--title T]\n"
     "        [--seed N] [--format pdf|moodle|gift|text] [-o FILE]\n"
     "                             a sheet of word problems and its solutions; on standard output\n"
@@ -44,7 +46,7 @@ Answer count(Words words, Context& context)
 {
     const PanelCase asked = readCase(words);
     Multiplicitats record;
-    return answerOf(Calcula(asked.kind, asked.inputs, context.separators, record));
+    return answerOf(evaluatePanel(asked.kind, asked.inputs, context.separators, record, context.mode));
 }
 
 // The count's working, or the count's error: the inputs are checked as for the count.
@@ -52,10 +54,11 @@ Answer explanation(Words words, Context& context)
 {
     const PanelCase asked = readCase(words);
     Multiplicitats record;
-    const Evaluation outcome = Calcula(asked.kind, asked.inputs, context.separators, record);
+    const Evaluation outcome =
+        evaluatePanel(asked.kind, asked.inputs, context.separators, record, context.mode);
     if (!outcome.ok)
         return answerOf(outcome);
-    return answered({explain(asked.kind, asked.inputs, context.separators, outcome)});
+    return answered({explain(asked.kind, asked.inputs, context.separators, outcome, context.mode)});
 }
 
 // The command words; any other first word names a kind.
@@ -70,9 +73,16 @@ constexpr std::array kCommands{
     Command{"--version", version},   Command{"sheet", sheetInBatch},
 };
 
-} // namespace
+// The options before the call's first word. Each sets the mode of the
+// context; the caller says for how long.
+Words readOptions(Words words, Context& context)
+{
+    for (; !words.empty() && isExactOption(words.front()); words = words.subspan(1))
+        context.mode = CountMode::Exact;
+    return words;
+}
 
-Answer answer(Words words, Context& context)
+Answer answerWords(Words words, Context& context)
 {
     try {
         for (const Command& command : kCommands)
@@ -84,6 +94,18 @@ Answer answer(Words words, Context& context)
     } catch (const UsageMistake& wrong) {
         return mistake(wrong.what());
     }
+}
+
+} // namespace
+
+Answer answer(Words words, Context& context)
+{
+    // A call's own options hold for it alone: a batch line's "--exact" does
+    // not carry over to the next line.
+    const CountMode standing = context.mode;
+    Answer found = answerWords(readOptions(words, context), context);
+    context.mode = standing;
+    return found;
 }
 
 int printAnswer(const Answer& answer, std::ostream& out, std::ostream& err)
@@ -109,14 +131,16 @@ int printAnswer(const Answer& answer, std::ostream& out, std::ostream& err)
 int run(Words args, int input, std::ostream& out, std::ostream& err)
 {
     Context context;
+    // The program's options hold for every line of a batch.
+    const Words call = readOptions(args, context);
     int status = 0;
-    if (!args.empty() && args[0] == "-")
-        status = args.size() == 1 ? runBatch(input, out, err, context)
+    if (!call.empty() && call[0] == "-")
+        status = call.size() == 1 ? runBatch(input, out, err, context)
                                   : printAnswer(mistake("\"-\" must be the only argument"), out, err);
-    else if (!args.empty() && sameWord(args[0], "sheet"))
-        status = runSheet(args.subspan(1), out, err);
+    else if (!call.empty() && sameWord(call[0], "sheet"))
+        status = runSheet(call.subspan(1), out, err);
     else
-        status = printAnswer(answer(args, context), out, err);
+        status = printAnswer(answer(call, context), out, err);
     if (!out.flush()) {
         err << "tarvi-calc: cannot write to standard output\n";
         return 1;

@@ -8,7 +8,7 @@ namespace tarvi::cli {
 Answer list(Words words, Context& context)
 {
     const PanelCase asked = readCase(words);
-    const Listing listing = listingFor(asked.kind, asked.inputs, context.separators);
+    const Listing listing = listingFor(asked.kind, asked.inputs, context.separators, context.mode);
     if (listing.status == Listing::Status::Listed)
         return answered(splitLines(listing.text));
     if (listing.status == Listing::Status::Rejected)

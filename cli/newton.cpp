@@ -8,7 +8,7 @@ Answer newton(Words words, Context& context)
 {
     expectWords(words, 1, "newton", "n");
     const auto n = readExponent(words[0], context.separators);
-    const NewtonExpansion expansion = n ? expandBinomial(*n) : NewtonExpansion{};
+    const NewtonExpansion expansion = n ? expandBinomial(*n, context.mode) : NewtonExpansion{};
     // A part of an expansion is not printed: it would read as the whole one.
     if (!expansion.complete)
         return rejected(std::string(kNewtonTitle), kNewtonMessage);

@@ -10,11 +10,11 @@ namespace tarvi::cli {
 
 namespace {
 
-std::string solvedCase(FormulaKind kind, Generator& generator, const Separators& separators)
+std::string solvedCase(FormulaKind kind, Generator& generator, const Context& context)
 {
     const RandomCase drawn = GeneraCas(kind, generator);
     Multiplicitats record;
-    const Evaluation outcome = Calcula(kind, drawn, separators, record);
+    const Evaluation outcome = evaluatePanel(kind, drawn, context.separators, record, context.mode);
     return caseLine(kind, drawn, outcome.ok ? outcome.result : oneLine(answerOf(outcome)));
 }
 
@@ -46,7 +46,7 @@ Answer random(Words words, Context& context)
     const int last = all ? kKinds - 1 : index(first);
     std::vector<std::string> lines;
     for (int kind = index(first); kind <= last; ++kind)
-        lines.push_back(solvedCase(static_cast<FormulaKind>(kind), generator, context.separators));
+        lines.push_back(solvedCase(static_cast<FormulaKind>(kind), generator, context));
     return answered(std::move(lines));
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/dispatch.h"
 #include "cli/wholefile.h"
+#include "engine/plaintext.h"
 #include "exercises/writers.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ SheetCall readSheetCall(Words words)
             name = name.substr(0, equals);
         }
         if (std::find(kNames.begin(), kNames.end(), name) == kNames.end())
-            throw UsageMistake("unknown option \"" + std::string(name) + "\"");
+            throw UsageMistake("unknown option \"" + visibleText(name) + "\"");
         if (!value && i + 1 == words.size())
             throw UsageMistake(std::string(name) + " needs a value");
         apply(call, name, value ? *value : words[++i]);

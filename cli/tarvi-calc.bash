@@ -1,13 +1,21 @@
-# bash completion for tarvi-calc: the kinds and the command words, matched in
-# any case as tarvi-calc reads them ("vr" completes to VR), and the options of
-# sheet with their values.
+# bash completion for tarvi-calc: the options, the kinds and the command
+# words, matched in any case as tarvi-calc reads them ("vr" completes to VR),
+# and the options of sheet with their values.
 _tarvi_calc()
 {
-    local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word
+    local current=${COMP_WORDS[COMP_CWORD]} kinds="V VR P PR C CR" candidates="" word first=1
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
-    if [ "$COMP_CWORD" -eq 1 ]; then
-        candidates="$kinds list explain newton random sheet - --help --version"
-    elif [ "${COMP_WORDS[1],,}" = sheet ]; then
+    # The options come first; the word after them completes as a first word.
+    while [ "$first" -lt "$COMP_CWORD" ]; do
+        case ${COMP_WORDS[first]} in
+        --exact | -e) first=$((first + 1)) ;;
+        *) break ;;
+        esac
+    done
+    if [ "$COMP_CWORD" -eq "$first" ]; then
+        candidates="$kinds list explain newton random - --exact"
+        [ "$first" -eq 1 ] && candidates+=" sheet --help --version"
+    elif [ "$first" -eq 1 ] && [ "${COMP_WORDS[1],,}" = sheet ]; then
         case $previous in
         --kinds) candidates=$kinds ;;
         --level) candidates="1 2 3" ;;
@@ -19,8 +27,8 @@ _tarvi_calc()
         --count | --title | --seed) ;;
         *) candidates="--kinds --count --level --lang --title --seed --format -o" ;;
         esac
-    elif [ "$COMP_CWORD" -eq 2 ]; then
-        case ${COMP_WORDS[1],,} in
+    elif [ "$COMP_CWORD" -eq $((first + 1)) ]; then
+        case ${COMP_WORDS[first],,} in
         list | explain) candidates=$kinds ;;
         random) candidates="$kinds Todos" ;;
         esac

@@ -152,19 +152,19 @@ std::string Conjs(std::string_view letters, std::int16_t n)
     return subsets(letters, static_cast<std::size_t>(n));
 }
 
-Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators)
+Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators, CountMode mode)
 {
     Multiplicitats record;
     Listing listing;
-    listing.evaluation = Calcula(kind, inputs, separators, record);
+    listing.evaluation = evaluatePanel(kind, inputs, separators, record, mode);
     if (!listing.evaluation.ok)
         return listing;
 
-    // The count as the panel shows it: the digits of a 32-bit integer.
+    // The count as the panel shows it: its digits, beyond 64 bits in exact mode.
     const std::string& shown = listing.evaluation.result;
     long long count = 0;
-    std::from_chars(shown.data(), shown.data() + shown.size(), count);
-    if (count > kMostListed) {
+    const auto read = std::from_chars(shown.data(), shown.data() + shown.size(), count);
+    if (read.ec != std::errc() || count > kMostListed) {
         listing.status = Listing::Status::TooMany;
         return listing;
     }

@@ -55,6 +55,8 @@ struct Listing {
 //   C   n-element subsets of the m letters (through Conjs)
 //   CR  n-element multisets of the m letters, as non-decreasing words
 // A count of 1 with nothing to choose (n = 0) lists one empty entry " 1) ".
-Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators);
+// In exact mode a count above the 32-bit range is too many to list, not an error.
+Listing listingFor(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
+                   CountMode mode = CountMode::Double);
 
 } // namespace tarvi

@@ -1,5 +1,6 @@
 #include "counting/evaluation.h"
 
+#include "engine/exactcount.h"
 #include "engine/numtext.h"
 
 #include <cmath>
@@ -23,9 +24,23 @@ std::int16_t readWhole(const std::string& text, const Separators& separators, in
     return *value;
 }
 
-double permutationsWithRepetition(std::int16_t m, const PanelInputs& inputs, const Separators& separators,
-                                  Multiplicitats& record)
+// m and n as read, for the kinds that have them (n is 0 for P and PR).
+struct Parameters {
+    std::int16_t m = 0;
+    std::int16_t n = 0;
+};
+
+// Reads and checks every input, and for PR fills `record`, before anything is
+// counted: a count in either mode starts from the same accepted inputs.
+Parameters readInputs(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
+                      Multiplicitats& record)
 {
+    const Parameters p{readWhole(inputs.m, separators),
+                       hasN(kind) ? readWhole(inputs.n, separators) : std::int16_t{0}};
+    if ((kind == FormulaKind::V || kind == FormulaKind::C) && p.n > p.m)
+        throw Rejected{};
+    if (kind != FormulaKind::PR)
+        return p;
     record.k = checked16(static_cast<long long>(inputs.multiplicities.size()));
     std::int16_t sum = 0;
     for (int i = 1; i <= record.k; ++i) {
@@ -33,32 +48,45 @@ double permutationsWithRepetition(std::int16_t m, const PanelInputs& inputs, con
         slot = readWhole(inputs.multiplicities[static_cast<std::size_t>(i - 1)], separators, 1);
         sum = checked16(sum + slot);
     }
-    if (m != sum)
+    if (p.m != sum)
         throw Rejected{};
-    return PermRep(m, record);
+    return p;
 }
 
-double count(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
-             Multiplicitats& record)
+double count(FormulaKind kind, Parameters p, const Multiplicitats& record)
 {
-    const std::int16_t m = readWhole(inputs.m, separators);
-    const std::int16_t n = hasN(kind) ? readWhole(inputs.n, separators) : 0;
-    if ((kind == FormulaKind::V || kind == FormulaKind::C) && n > m)
-        throw Rejected{};
-
     switch (kind) {
     case FormulaKind::V:
-        return Varia(m, n);
+        return Varia(p.m, p.n);
     case FormulaKind::VR:
-        return std::pow(static_cast<double>(m), static_cast<double>(n));
+        return std::pow(static_cast<double>(p.m), static_cast<double>(p.n));
     case FormulaKind::P:
-        return Fact(m);
+        return Fact(p.m);
     case FormulaKind::PR:
-        return permutationsWithRepetition(m, inputs, separators, record);
+        return PermRep(p.m, record);
     case FormulaKind::C:
-        return Comb(m, n);
+        return Comb(p.m, p.n);
     case FormulaKind::CR:
-        return CombRep(m, n);
+        return CombRep(p.m, p.n);
+    }
+    throw Rejected{};
+}
+
+mpz_class exactCount(FormulaKind kind, Parameters p, const Multiplicitats& record)
+{
+    switch (kind) {
+    case FormulaKind::V:
+        return exactVariations(p.m, p.n);
+    case FormulaKind::VR:
+        return exactPower(p.m, p.n);
+    case FormulaKind::P:
+        return exactFactorial(p.m);
+    case FormulaKind::PR:
+        return exactPermutationsWithRepetition(p.m, record);
+    case FormulaKind::C:
+        return exactCombinations(p.m, p.n);
+    case FormulaKind::CR:
+        return exactCombinationsWithRepetition(p.m, p.n);
     }
     throw Rejected{};
 }
@@ -82,11 +110,14 @@ std::string errorMessage(FormulaKind kind)
     }
 }
 
-Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
-                   Multiplicitats& record)
+Evaluation evaluatePanel(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
+                         Multiplicitats& record, CountMode mode)
 {
     try {
-        const double x = count(kind, inputs, separators, record);
+        const Parameters p = readInputs(kind, inputs, separators, record);
+        if (mode == CountMode::Exact)
+            return {true, decimalDigits(exactCount(kind, p, record)), {}, {}};
+        const double x = count(kind, p, record);
         // Shown as a 32-bit integer, to the nearest, halves to the even neighbour.
         const double whole = std::nearbyint(x);
         if (std::isfinite(whole) && whole >= INT32_MIN && whole <= INT32_MAX)
@@ -95,6 +126,12 @@ Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators
     } catch (const ArithmeticFailure&) {
     }
     return {false, {}, errorTitle(kind), errorMessage(kind)};
+}
+
+Evaluation evaluate(FormulaKind kind, const PanelInputs& inputs, CountMode mode)
+{
+    Multiplicitats record;
+    return evaluatePanel(kind, inputs, Separators{}, record, mode);
 }
 
 } // namespace tarvi

@@ -26,11 +26,20 @@ struct PanelInputs {
     std::vector<std::string> multiplicities; // PR, in list order
 };
 
-// Evaluates a panel: checks the inputs, counts, and writes the count as a
-// 32-bit integer text. A PR evaluation overwrites `record` with what it read,
-// up to the point where it failed.
-Evaluation Calcula(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
-                   Multiplicitats& record);
+// How a count is taken and shown. Double: on doubles, shown as a 32-bit
+// integer, so a count above 2147483647 is an error. Exact: in whole numbers
+// of any size, shown with every digit; the inputs are read and checked alike.
+enum class CountMode { Double, Exact };
+
+// Evaluates a panel: checks the inputs, counts, and writes the count's
+// integer text. A PR evaluation overwrites `record` with what it read, up to
+// the point where it failed.
+Evaluation evaluatePanel(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
+                         Multiplicitats& record, CountMode mode = CountMode::Double);
+
+// The same for inputs that a program wrote itself, in plain digits (the C
+// locale's marks), when the record is of no interest.
+Evaluation evaluate(FormulaKind kind, const PanelInputs& inputs, CountMode mode);
 
 // The title and message of a panel's error box.
 std::string errorTitle(FormulaKind kind);

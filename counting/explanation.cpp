@@ -1,6 +1,6 @@
 #include "counting/explanation.h"
 
-#include "engine/exactwhole.h"
+#include "engine/exactcount.h"
 #include "engine/failure.h"
 #include "engine/numtext.h"
 
@@ -22,6 +22,10 @@ constexpr std::array<std::string_view, 10> kSuperscriptDigits = {"⁰", "¹", "�
                                                                  "⁵", "⁶", "⁷", "⁸", "⁹"};
 // Runs longer than this are elided; up to it every factor is written.
 constexpr int kWholeRun = 6;
+// In exact working, an intermediate number of more digits than this reads as
+// its first kLeadingDigits digits, "…" and its digit count.
+constexpr std::size_t kWholeDigits = 40;
+constexpr std::size_t kLeadingDigits = 10;
 
 // The parameters as the evaluation read them.
 struct Parameters {
@@ -94,23 +98,35 @@ std::string grouped(const std::string& product, int factors)
     return factors > 1 ? "(" + product + ")" : product;
 }
 
-// An intermediate number as the program writes numbers: exact up to 15
-// digits, so a long one reads in E notation but never with a wrong digit.
-// One beyond the double range is none the evaluation could have formed.
-std::string numberText(const ExactWhole& value)
+// An intermediate number. In double working, as the program writes numbers:
+// exact up to 15 digits, so a long one reads in E notation but never with a
+// wrong digit; one beyond the double range is none the evaluation could have
+// formed. In exact working, every digit, or for a long one the first digits
+// and the count: "9332621544…(158 cifras)".
+std::string numberText(const mpz_class& value, CountMode mode)
 {
-    const double nearest = nearestWith15Digits(value.digits());
+    const std::string digits = decimalDigits(value);
+    if (mode == CountMode::Exact) {
+        if (digits.size() <= kWholeDigits)
+            return digits;
+        return digits.substr(0, kLeadingDigits) + kElided + "(" +
+               integerText(static_cast<long long>(digits.size())) + " cifras)";
+    }
+    const double nearest = nearestWith15Digits(digits);
     if (!std::isfinite(nearest))
         throw ArithmeticFailure(ArithmeticFailure::Kind::FloatingPoint, "beyond the double range");
     return generalNumberText(nearest);
 }
 
-std::string quotient(const ExactWhole& numerator, const ExactWhole& denominator)
+std::string quotient(const mpz_class& numerator, const mpz_class& denominator, CountMode mode)
 {
-    return numberText(numerator).append(kOver).append(numberText(denominator));
+    return numberText(numerator, mode).append(kOver).append(numberText(denominator, mode));
 }
 
-ExactWhole factorialValue(int n) { return ExactWhole::descendingProduct(static_cast<std::uint32_t>(n), 1); }
+mpz_class factorialValue(int n)
+{
+    return fallingProduct(static_cast<unsigned long>(n), static_cast<unsigned long>(n));
+}
 
 // The steps of the line, each equal to the next.
 class Steps {
@@ -146,7 +162,7 @@ std::string named(FormulaKind kind, const Parameters& p)
 
 // m! / (n1!·n2!···nk!): the list is written whole, since "…" could not tell
 // which multiplicities it leaves out.
-void permutationsWithRepetition(Steps& steps, const Parameters& p)
+void permutationsWithRepetition(Steps& steps, const Parameters& p, CountMode mode)
 {
     const int m = p.m;
     if (p.multiplicities.empty()) {
@@ -154,29 +170,27 @@ void permutationsWithRepetition(Steps& steps, const Parameters& p)
         return;
     }
     std::string factorials;
-    ExactWhole denominator;
+    mpz_class denominator = 1;
     for (int multiplicity : p.multiplicities) {
         if (!factorials.empty())
             factorials += kTimes;
         factorials += factorial(multiplicity);
-        for (int factor = 2; factor <= multiplicity; ++factor)
-            denominator *= static_cast<std::uint32_t>(factor);
+        denominator *= factorialValue(multiplicity);
     }
     const int k = static_cast<int>(p.multiplicities.size());
     steps.then(factorial(m).append(kOver).append(grouped(factorials, k)))
-        .then(quotient(factorialValue(m), denominator));
+        .then(quotient(factorialValue(m), denominator, mode));
 }
 
 // V(top, n) / n!, the one division of C and of CR, whose product runs from top down.
-void fallingOverFactorial(Steps& steps, int top, int n)
+void fallingOverFactorial(Steps& steps, int top, int n, CountMode mode)
 {
-    const auto falling = ExactWhole::descendingProduct(static_cast<std::uint32_t>(top),
-                                                       static_cast<std::uint32_t>(top - n + 1));
+    const mpz_class falling = fallingProduct(static_cast<unsigned long>(top), static_cast<unsigned long>(n));
     steps.then(grouped(descending(top, top - n + 1), n).append(kOver).append(factorial(n)))
-        .then(quotient(falling, factorialValue(n)));
+        .then(quotient(falling, factorialValue(n), mode));
 }
 
-std::string working(FormulaKind kind, const Parameters& p, const std::string& count)
+std::string working(FormulaKind kind, const Parameters& p, const std::string& count, CountMode mode)
 {
     const int m = p.m;
     const int n = p.n;
@@ -195,19 +209,19 @@ std::string working(FormulaKind kind, const Parameters& p, const std::string& co
             steps.then(descending(m, 1));
         break;
     case FormulaKind::PR:
-        permutationsWithRepetition(steps, p);
+        permutationsWithRepetition(steps, p, mode);
         break;
     case FormulaKind::C:
         if (n > 0) {
             steps.then(factorial(m) + kOver + "(" + factorial(n) + kTimes + factorial(m - n) + ")");
-            fallingOverFactorial(steps, m, n);
+            fallingOverFactorial(steps, m, n, mode);
         }
         break;
     case FormulaKind::CR:
         // m·(m+1)···(m+n-1) / n!, the same product as C(m+n-1,n) counts.
         if (n > 0) {
             steps.then("C(" + integerText(m + n - 1) + "," + integerText(n) + ")");
-            fallingOverFactorial(steps, m + n - 1, n);
+            fallingOverFactorial(steps, m + n - 1, n, mode);
         }
         break;
     }
@@ -217,7 +231,7 @@ std::string working(FormulaKind kind, const Parameters& p, const std::string& co
 } // namespace
 
 std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separators& separators,
-                    const Evaluation& outcome)
+                    const Evaluation& outcome, CountMode mode)
 {
     if (!outcome.ok)
         return {};
@@ -225,7 +239,7 @@ std::string explain(FormulaKind kind, const PanelInputs& inputs, const Separator
     if (!parameters)
         return {};
     try {
-        return working(kind, *parameters, outcome.result);
+        return working(kind, *parameters, outcome.result, mode);
     } catch (const ArithmeticFailure&) {
         return {}; // inputs whose factorials the evaluation could not have formed either
     }

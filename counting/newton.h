@@ -1,5 +1,6 @@
 #pragma once
 
+#include "counting/evaluation.h"
 #include "engine/readnumber.h"
 
 #include <cstdint>
@@ -20,16 +21,17 @@ std::optional<std::int16_t> readExponent(std::string_view text, const Separators
 
 // (a+b)^n written out: the coefficients C(n,0) ... C(n,n) as general number
 // texts of their exact values (whole, exact up to 15 digits, then rounded to
-// 15 significant digits), and the expansion text with "^" before every exponent. When a
-// coefficient leaves the double range (from n = 171 on) the expansion stops
-// there: `complete` is false and the lists hold what was built before it.
+// 15 significant digits), or in exact mode as their whole digits, and the
+// expansion text with "^" before every exponent. When a coefficient leaves the
+// double range (from n = 171 on, in either mode) the expansion stops there:
+// `complete` is false and the lists hold what was built before it.
 struct NewtonExpansion {
     std::vector<std::string> coefficients;
     std::string formula;
     bool complete = false;
 };
 
-NewtonExpansion expandBinomial(std::int16_t n);
+NewtonExpansion expandBinomial(std::int16_t n, CountMode mode = CountMode::Double);
 
 // The font the expansion is drawn in: Tahoma at the strip's own size up to
 // n = 9; Arial Narrow from 10 on, and at size 8 from 11 on, where the terms

@@ -107,7 +107,7 @@ std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs)
 {
     const Separators plain;
     Multiplicitats record;
-    const Evaluation outcome = Calcula(kind, inputs, plain, record);
+    const Evaluation outcome = evaluatePanel(kind, inputs, plain, record);
     if (!outcome.ok)
         return std::nullopt;
     return Solution{outcome.result, explain(kind, inputs, plain, outcome)};

@@ -16,7 +16,7 @@ install_missing() {
 }
 
 # What the program needs to build and to look right.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libgmp-dev
                 fonts-liberation fonts-dejavu-core fonts-comic-neue xdg-utils)
 # What the tests and benchmarks need on top.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev poppler-utils clang-format

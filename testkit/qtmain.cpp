@@ -1,10 +1,14 @@
 // main() of every test program: an offscreen QApplication, so that window tests
 // can create real widgets, and a guard against real message boxes, which would
-// block a test run that no one is there to answer.
+// block a test run that no one is there to answer. The user's settings are
+// kept in a folder of the run's own, so a test neither reads nor changes the
+// real ones.
 
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -32,6 +36,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     MessageBoxGuard guard;
     app.installEventFilter(&guard);
     ::testing::InitGoogleTest(&argc, argv);

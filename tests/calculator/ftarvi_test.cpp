@@ -33,7 +33,7 @@ TEST_F(MainWindow, HasAFixedSizeAndItsMenus)
     // No Tools.rel in the working folder: every tool slot stays hidden.
     EXPECT_EQ(entries(window.menuBar()),
               "&Archivo[caso: guardar/añadir a...|Abrir...|-|Generar caso...[V|VR|P|PR|C|CR|Todos]|"
-              "Hoja de ejercicios...|Práctica...|-|Salir]|"
+              "Hoja de ejercicios...|Práctica...|Enteros exactos|-|Salir]|"
               "&Utilidades[Edición utilidades|-]|Info[Info|Contacto...|¿Qué fórmula?|Sobre...]");
 }
 
@@ -147,7 +147,7 @@ TEST_F(MainWindow, GeneratedCasesAreTheCoresDrawsWithTheirCounts)
             GeneraCas(static_cast<FormulaKind>(before), replay);
         const RandomCase drawn = GeneraCas(static_cast<FormulaKind>(k), replay);
         Multiplicitats record;
-        const Evaluation count = Calcula(static_cast<FormulaKind>(k), drawn, {}, record);
+        const Evaluation count = evaluatePanel(static_cast<FormulaKind>(k), drawn, {}, record);
         std::string list; // as the drop-down and the summary beside it show it
         for (const std::string& entry : drawn.multiplicities)
             list += (list.empty() ? "" : ",") + entry;

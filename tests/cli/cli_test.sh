@@ -76,6 +76,31 @@ check "escape in a kind" $'tarvi-calc: unknown kind "V\\x1B[2J"' "$(errors $'V\e
 check "title escape in a batch" $'line 1: unknown kind "V\\x1B]0;pwned\\x07"\nline 2: unknown kind "V\\x00"\n1' \
   "$(printf 'V\033]0;pwned\007 1 2\nV\0 1 2\n' | errors -)"
 check "valid UTF-8 as it is" 'tarvi-calc: unknown option "--año·"' "$(errors --año· | head -n 1)"
+check "escape in a sheet's option" 'tarvi-calc: unknown option "--kind\x8F"' "$(errors sheet $'--kind\x8f' | head -n 1)"
+# Exact counts: the option before KIND, a command word or "-", or at the start
+# of a batch line, for that line alone; inputs and their errors are as without it.
+check "exact P 13" "6227020800" "$("$calc" --exact P 13)"
+check "exact C 100 50" "100891344545564193334812497256" "$("$calc" -e C 100 50)"
+check "exact P 32767" "133730" "$("$calc" --exact P 32767 | tr -d '\n' | wc -c)"
+check "exact, repeated" "2147483648" "$("$calc" -e --exact VR 2 31)"
+check "exact explain" "P(13) = 13! = 13·12·11·…·1 = 6227020800" "$("$calc" --exact explain P 13)"
+check "exact newton" "$("$calc" newton 3)" "$("$calc" --exact newton 3)"
+check "exact newton 60" "118264581564861424" "$("$calc" -e newton 60 | sed -n 32p)"
+check "exact random" "$("$calc" random Todos 7)" "$("$calc" --exact random Todos 7)"
+check "exact list" $'The count is 6227020800; only counts up to 50 are listed.\n1' "$(errors -e list P 13)"
+for words in "C 34 35" "V 32767 1" "CR 32767 32767" "PR 7 2 3 1" "PR 10 1 1 1 1 1 1 1 1 1 1" "P -3" "C 5" "X 5 2" "newton 171" ""; do
+  # $words unquoted: split into the call's arguments.
+  check "exact $words fails as without" "$("$calc" $words 2>&1; echo $?)" "$("$calc" --exact $words 2>&1; echo $?)"
+done
+check "the option after KIND is an input" $'tarvi-calc: C takes m and n; found 3 arguments\n2' \
+  "$(errors C --exact 100 50 | sed -n '1p;$p')"
+check "exact batch" $'6227020800\n\n1' \
+  "$(printf 'P 13\nP 32767 1\n' | "$calc" --exact - 2>/dev/null | cut -c1-10; echo "${PIPESTATUS[1]}")"
+check "exact batch line" $'\n6227020800\n\n1' \
+  "$(printf 'P 13\n--exact P 13\n-e\n' | "$calc" - 2>/dev/null; echo $?)"
+check "exact batch errors" $'line 1: P  Error: sólo enteros positivos\nline 3: no kind given' \
+  "$(printf 'P 13\n--exact P 13\n-e\n' | "$calc" - 2>&1 >/dev/null)"
+check "exact only before -" $'tarvi-calc: "-" must be the only argument\n2' "$(errors - --exact </dev/null | sed -n '1p;$p')"
 
 # Batches: one answer line for every line read, errors by line number on stderr.
 input=$'C 5 2\nc 34 17\n   \n# a comment\nnewton 2\nX 1\nlist C 3 2\nPR 10 1 1 1 1 1 1 1 1 1 1\nrandom Todos 7\r\nexplain VR 2 3\nP 5'
@@ -108,7 +133,16 @@ fi
 
 # Completion of the kinds and command words.
 source "$completion"
-check "complete first word" "V VR P PR C CR list explain newton random sheet - --help --version" "$(completions tarvi-calc '')"
+completions() {
+  COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tarvi_calc
+  echo "${COMPREPLY[*]}"
+}
+check "complete first word" "V VR P PR C CR list explain newton random - --exact sheet --help --version" \
+  "$(completions tarvi-calc '')"
+check "complete after the options" "V VR P PR C CR list explain newton random - --exact" \
+  "$(completions tarvi-calc --exact -e '')"
+check "complete the option" "--exact" "$(completions tarvi-calc --e)"
+check "complete explain after the option" "C CR" "$(completions tarvi-calc -e explain c)"
 check "complete in any case" "VR" "$(completions tarvi-calc vr)"
 check "complete list" "C CR" "$(completions tarvi-calc List c)"
 check "complete random" "Todos" "$(completions tarvi-calc random t)"

@@ -11,7 +11,7 @@ using enum FormulaKind;
 static std::string shown(FormulaKind kind, const PanelInputs& inputs)
 {
     Multiplicitats record;
-    const Evaluation e = Calcula(kind, inputs, {".", ","}, record);
+    const Evaluation e = evaluatePanel(kind, inputs, {".", ","}, record);
     return e.ok ? e.result : e.title + " | " + e.message;
 }
 

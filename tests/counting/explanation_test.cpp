@@ -17,7 +17,7 @@ const Separators kMarks{".", ","};
 static std::string explained(FormulaKind kind, const PanelInputs& inputs)
 {
     Multiplicitats record;
-    return explain(kind, inputs, kMarks, Calcula(kind, inputs, kMarks, record));
+    return explain(kind, inputs, kMarks, evaluatePanel(kind, inputs, kMarks, record));
 }
 
 // Each kind once with its cases of nothing to choose, the elision of a long
@@ -188,7 +188,7 @@ private:
 void checkWorking(FormulaKind kind, const PanelInputs& inputs)
 {
     Multiplicitats record;
-    const Evaluation outcome = Calcula(kind, inputs, kMarks, record);
+    const Evaluation outcome = evaluatePanel(kind, inputs, kMarks, record);
     const std::string line = explain(kind, inputs, kMarks, outcome);
     SCOPED_TRACE(line);
     if (!outcome.ok) {

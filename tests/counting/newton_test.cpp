@@ -69,10 +69,16 @@ TEST(NewtonExpansion, CoefficientsAreTheExactBinomialsInOrder)
                 << "C(" << n << "," << k << ")";
             ASSERT_EQ(e.coefficients[k], e.coefficients[n - k]) << "C(" << n << "," << k << ")";
         }
+        ASSERT_EQ(expandBinomial(static_cast<std::int16_t>(n), CountMode::Exact).coefficients, row);
     }
     EXPECT_EQ(expandBinomial(55).coefficients[22], "1.30085362566022E+15"); // a tie, to even
     // The expansion carries the same texts.
     const std::string formula = expandBinomial(98).formula;
     EXPECT_NE(formula.find("+67910864a^93 b^5+"), std::string::npos);
     EXPECT_NE(formula.find("+67910864a^5 b^93+"), std::string::npos);
+    // In exact mode too, whole: C(60,30) has 18 digits; the range stays 1 to 170.
+    EXPECT_NE(expandBinomial(60, CountMode::Exact).formula.find("+118264581564861424a^30 b^30+"),
+              std::string::npos);
+    EXPECT_EQ(expandBinomial(3, CountMode::Exact).formula, expandBinomial(3).formula);
+    EXPECT_FALSE(expandBinomial(171, CountMode::Exact).complete);
 }

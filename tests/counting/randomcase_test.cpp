@@ -35,7 +35,7 @@ TEST(RandomCase, EveryDrawnCaseIsInRangeAndItsCountIsShown)
                                                   std::accumulate(parts.begin(), parts.end(), 0) == m)
             << m;
         Multiplicitats record;
-        ASSERT_EQ(Calcula(kind, drawn, {}, record).ok, parts.size() <= 9) << drawn.m;
+        ASSERT_EQ(evaluatePanel(kind, drawn, {}, record).ok, parts.size() <= 9) << drawn.m;
     }
     EXPECT_EQ(seen.size(), 20u);
 }

@@ -1,5 +1,4 @@
 #include "engine/counting.h"
-#include "engine/exactwhole.h"
 #include "engine/numtext.h"
 #include "engine/plaintext.h"
 #include "engine/random.h"
@@ -72,24 +71,6 @@ TEST(NumberText, ExactWholeNumbersRoundOnceTo15Digits)
         texts += generalNumberText(nearestWith15Digits(digits)) + " ";
     EXPECT_EQ(texts,
               "999999999999999 1.30085362566022E+15 1.30085362566024E+15 1.30085362566023E+19 1E+16 inf ");
-}
-
-// Exact far beyond 64 bits: 170!, and the middle of the row of 170 reached by
-// the steps the Newton row takes.
-TEST(ExactWhole, StaysExactBeyondSixtyFourBits)
-{
-    EXPECT_EQ(
-        ExactWhole::descendingProduct(170, 1).digits(),
-        "725741561530799896739672821112926311471699168129645137654357779890056184340170615785235074924261"
-        "745951149099123783852077666602256544275302532890077320751090240043028005829560396661259965825710"
-        "439855829425756896631343961226257109494680671120556888045719334021266145280000000000000000000000"
-        "0000000000000000000");
-    EXPECT_EQ(ExactWhole::descendingProduct(3, 4).digits(), "1");
-    EXPECT_EQ(ExactWhole::descendingProduct(2, 0).digits(), "0");
-    ExactWhole row;
-    for (std::uint32_t k = 0; k < 85; ++k)
-        (row *= 170 - k).divideExactly(k + 1);
-    EXPECT_EQ(row.digits(), "91448418451315549893681152591738975450186892788720");
 }
 
 // Blanks are spaces only, in UTF-8 and UTF-16 alike; only a CR right before

@@ -123,7 +123,7 @@ TEST(Bank, EveryProblemShowsItsNumbersAndIsSolvedRight)
                         EXPECT_TRUE(fixed || showsNumber(statement, values[slot])) << "slot " << slot;
                     }
                     Multiplicitats record;
-                    const Evaluation panel = Calcula(problem.kind, made->inputs, Separators{}, record);
+                    const Evaluation panel = evaluatePanel(problem.kind, made->inputs, Separators{}, record);
                     EXPECT_EQ(made->count, panel.result);
                     EXPECT_EQ(made->count, std::to_string(exactCount(problem.kind, values)));
                     EXPECT_TRUE(made->answerLine.starts_with(NomsFormula[std::size_t(index(problem.kind))]));

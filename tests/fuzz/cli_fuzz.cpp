@@ -1,13 +1,16 @@
 // tarvi-calc's argument handling, called in process as main() calls it: exit
-// statuses, output, counts, listings against their counts, and the same
-// answer for the same call.
+// statuses, output, counts, listings against their counts, exact counts
+// against their primes' exponents, and the same answer for the same call.
 
 #include "cli/dispatch.h"
+#include "engine/readnumber.h"
+#include "testkit/primecounts.h"
 #include "tests/fuzz/property.h"
 
 #include <algorithm>
 #include <cwchar>
 #include <locale.h>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -88,11 +91,14 @@ void checkListing(const std::vector<std::string>& call, const Outcome& listed, E
     require(words.size() == std::stoull(count.out), "as many entries as the count", explain);
 }
 
+bool isExactOption(const std::string& word) { return word == "--exact" || word == "-e"; }
+
 // A sheet written to a file or handed over to the PDF program: the CLI tests
 // cover those, in a folder of their own, rather than the fuzzer's.
 bool leavesTheProcess(const std::vector<std::string>& args)
 {
-    return !args.empty() && lower(args[0]) == "sheet" &&
+    const auto call = std::find_if_not(args.begin(), args.end(), isExactOption);
+    return call != args.end() && lower(*call) == "sheet" &&
            std::any_of(args.begin(), args.end(), [](const std::string& arg) {
                return arg == "-o" || arg.find("pdf") != std::string::npos;
            });
@@ -102,8 +108,74 @@ bool drawsItsOwnSeed(const std::vector<std::string>& args)
 {
     const bool seeded = std::any_of(args.begin(), args.end(),
                                     [](const std::string& arg) { return arg.starts_with("--seed"); });
-    return !args.empty() &&
-           ((lower(args[0]) == "random" && args.size() < 3) || (lower(args[0]) == "sheet" && !seeded));
+    const auto call = std::find_if_not(args.begin(), args.end(), isExactOption);
+    return call != args.end() &&
+           ((lower(*call) == "random" && args.end() - call < 3) || (lower(*call) == "sheet" && !seeded));
+}
+
+// The exact count of KIND ARGS, or nothing for inputs the panel refuses: not
+// whole numbers from 0 to 32767 (read by the panels' own reading), n > m in V
+// and C, m - n + 2 past 32767 in V and C or m + n in CR, or a PR list that is
+// longer than nine, holds a part below 1 or does not add up to m.
+std::optional<mpz_class> modelCount(const std::string& kind, const std::vector<std::string>& inputs)
+{
+    using tarvi::testkit::factorialRatio;
+    std::vector<unsigned long> values;
+    for (const std::string& input : inputs) {
+        const std::optional<std::int16_t> value = tarvi::parseWhole16(input, tarvi::Separators{});
+        if (!value || *value < 0)
+            return std::nullopt;
+        values.push_back(static_cast<unsigned long>(*value));
+    }
+    const unsigned long m = values[0];
+    const unsigned long n = values.size() > 1 ? values[1] : 0;
+    if (kind == "p")
+        return factorialRatio(m, {});
+    if (kind == "vr")
+        return tarvi::testkit::power(m, n);
+    if (kind == "v" || kind == "c") {
+        if (n > m || (n > 0 && m - n + 2 > 32767))
+            return std::nullopt;
+        return kind == "v" ? factorialRatio(m, {m - n}) : factorialRatio(m, {n, m - n});
+    }
+    if (kind == "cr") {
+        if (n == 0)
+            return mpz_class(1);
+        if (m + n > 32767)
+            return std::nullopt;
+        return m == 0 ? mpz_class(0) : factorialRatio(m + n - 1, {n, m - 1});
+    }
+    const std::vector<unsigned long> parts(values.begin() + 1, values.end());
+    unsigned long sum = 0;
+    for (unsigned long part : parts)
+        sum += part;
+    if (parts.size() > 9 || std::count(parts.begin(), parts.end(), 0ul) > 0 || sum != m)
+        return std::nullopt;
+    return factorialRatio(m, parts);
+}
+
+// A call with --exact: a count is the model's, a call is refused exactly when
+// the model refuses it, and whatever is not a count reads as without the
+// option, but for counts that only the exact call can answer.
+template <typename Explain>
+void checkExact(const std::vector<std::string>& args, const Outcome& got, Explain explain)
+{
+    const auto call = std::find_if_not(args.begin(), args.end(), isExactOption);
+    const std::vector<std::string> plainArgs(call, args.end());
+    if (plainArgs.empty() || plainArgs[0] == "-")
+        return;
+    const Outcome plain = run(plainArgs, {});
+    require(got.status == plain.status || (plain.status == 1 && got.status == 0),
+            "the exact call refuses only what the plain one refuses", explain);
+    if (!isKind(plainArgs[0]) || got.status == 2)
+        return;
+    if (plain.status == 0 || got.status == 1)
+        require(got == plain, "the exact call reads as the plain one where that answers", explain);
+    const std::optional<mpz_class> model =
+        modelCount(lower(plainArgs[0]), std::vector<std::string>(plainArgs.begin() + 1, plainArgs.end()));
+    require(got.status == (model ? 0 : 1), "the exact call refuses exactly what the model refuses", explain);
+    if (model)
+        require(got.out == model->get_str() + "\n", "the exact count is the model's", explain);
 }
 
 } // namespace
@@ -157,7 +229,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     require(got.status >= 0 && got.status <= 2, "the exit status is 0, 1 or 2", explain);
     require(printable(got.err), "what stderr echoes of the input shows every byte", explain);
-    if (args.size() == 1 && args[0] == "-") {
+    // A batch: "-" alone after the options.
+    if (const auto call = std::find_if_not(args.begin(), args.end(), isExactOption);
+        call != args.end() && call + 1 == args.end() && *call == "-") {
         const auto lines =
             std::count(input.begin(), input.end(), '\n') + !(input.ends_with('\n') || input.empty());
         require(got.status <= 1 && std::count(got.out.begin(), got.out.end(), '\n') == lines,
@@ -172,6 +246,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(isCount(got.out), "a count is one line with a whole number from 0 to 2147483647", explain);
     if (args.size() >= 2 && lower(args[0]) == "list" && isKind(args[1]))
         checkListing(args, got, explain);
+    if (!args.empty() && isExactOption(args[0]))
+        checkExact(args, got, explain);
     // Only random cases and sheets without a seed may differ from one call to the next.
     if (!drawsItsOwnSeed(args))
         require(run(args, input) == got, "the same call gives the same answer", explain);
