@@ -25,6 +25,15 @@ mpz_class factorial(unsigned long n)
     return result;
 }
 
+// The 16-bit values m - n, m - n + 1 and m - n + 2 that variations and
+// combinations form from their inputs, as the double path forms them.
+void checkDifferences(std::int16_t m, std::int16_t n)
+{
+    checked16(m - n);
+    checked16(m - n + 1);
+    checked16(m - n + 2);
+}
+
 } // namespace
 
 mpz_class fallingProduct(unsigned long top, unsigned long factors)
@@ -40,9 +49,7 @@ mpz_class exactVariations(std::int16_t m, std::int16_t n)
 {
     if (counted(n) == 0)
         return 1;
-    checked16(m - n);
-    checked16(m - n + 1);
-    checked16(m - n + 2);
+    checkDifferences(m, n);
     if (counted(n) > counted(m))
         return 0;
     return fallingProduct(counted(m), counted(n));
@@ -59,9 +66,7 @@ mpz_class exactCombinations(std::int16_t m, std::int16_t n)
 {
     if (counted(n) == 0)
         return 1;
-    checked16(m - n);
-    checked16(m - n + 1);
-    checked16(m - n + 2);
+    checkDifferences(m, n);
     return binomial(counted(m), counted(n));
 }
 
