@@ -34,6 +34,9 @@ void replaceAll(std::string& text, std::string_view what, std::string_view with)
         text.replace(at, what.size(), with);
 }
 
+// Levels 1 and 2 count as the panel does by default; level 3 exactly.
+CountMode countModeOf(Level level) { return level == Level::Any ? CountMode::Exact : CountMode::Double; }
+
 // Whole digits compared as numbers.
 bool notAbove(std::string_view count, std::string_view bound)
 {
@@ -102,12 +105,6 @@ PanelInputs inputsOf(FormulaKind kind, const std::vector<int>& values)
         inputs.n = std::to_string(values.at(1));
     return inputs;
 }
-
-namespace {
-
-CountMode countModeOf(Level level) { return level == Level::Any ? CountMode::Exact : CountMode::Double; }
-
-} // namespace
 
 std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs, Level level)
 {
