@@ -34,6 +34,9 @@ void replaceAll(std::string& text, std::string_view what, std::string_view with)
         text.replace(at, what.size(), with);
 }
 
+// Levels 1 and 2 count as the panel does by default; level 3 exactly.
+CountMode countModeOf(Level level) { return level == Level::Any ? CountMode::Exact : CountMode::Double; }
+
 // Whole digits compared as numbers.
 bool notAbove(std::string_view count, std::string_view bound)
 {
@@ -103,14 +106,13 @@ PanelInputs inputsOf(FormulaKind kind, const std::vector<int>& values)
     return inputs;
 }
 
-std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs)
+std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs, Level level)
 {
-    const Separators plain;
-    Multiplicitats record;
-    const Evaluation outcome = evaluatePanel(kind, inputs, plain, record);
+    const CountMode mode = countModeOf(level);
+    const Evaluation outcome = evaluate(kind, inputs, mode);
     if (!outcome.ok)
         return std::nullopt;
-    return Solution{outcome.result, explain(kind, inputs, plain, outcome)};
+    return Solution{outcome.result, explain(kind, inputs, Separators{}, outcome, mode)};
 }
 
 bool fitsLevel(std::string_view count, Level level)
@@ -147,11 +149,13 @@ std::vector<std::vector<int>> templateValues(const Template& problem, Level leve
     for (const Range& range : ranges)
         values.push_back(range.low);
     for (;;) {
-        const std::optional<Solution> solution = belongsToKind(problem.kind, values)
-                                                     ? solve(problem.kind, inputsOf(problem.kind, values))
-                                                     : std::nullopt;
-        if (solution && fitsLevel(solution->count, level))
-            found.push_back(values);
+        // Only the count decides; the worked answer is written for the problems drawn.
+        if (belongsToKind(problem.kind, values)) {
+            const Evaluation outcome =
+                evaluate(problem.kind, inputsOf(problem.kind, values), countModeOf(level));
+            if (outcome.ok && fitsLevel(outcome.result, level))
+                found.push_back(values);
+        }
         std::size_t slot = values.size();
         while (slot > 0 && values[slot - 1] == ranges[slot - 1].high) {
             values[slot - 1] = ranges[slot - 1].low;
@@ -167,7 +171,7 @@ std::optional<Problem> makeProblem(const Template& problem, platform::Language l
                                    const std::vector<int>& values, Level level)
 {
     PanelInputs inputs = inputsOf(problem.kind, values);
-    std::optional<Solution> solution = solve(problem.kind, inputs);
+    std::optional<Solution> solution = solve(problem.kind, inputs, level);
     if (!solution || !fitsLevel(solution->count, level))
         return std::nullopt;
     const Wording& wording = problem.wordings[platform::column(language)];

@@ -75,13 +75,14 @@ std::string fillIn(std::string_view statement, FormulaKind kind, const std::vect
 // multiplicities and the multiplicities.
 PanelInputs inputsOf(FormulaKind kind, const std::vector<int>& values);
 
-// The count and the worked answer of a panel's inputs, from the counting core;
-// empty when the panel refuses them.
+// The count and the worked answer of a panel's inputs at a level, from the
+// counting core; empty when the panel refuses them. Levels 1 and 2 count as
+// the panel does by default; level 3 counts exactly, with every digit.
 struct Solution {
     std::string count;
     std::string answerLine;
 };
-std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs);
+std::optional<Solution> solve(FormulaKind kind, const PanelInputs& inputs, Level level);
 
 // Whether a count belongs to a level: from 2 (a problem whose answer is 1 is
 // no problem) to 1,000, from 1,001 to 10^7, above 10^7.

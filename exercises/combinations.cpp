@@ -12,7 +12,7 @@ std::vector<Template> combinationTemplates()
     constexpr FormulaKind CR = FormulaKind::CR;
     return {
         {C,
-         {{{{5, 15}, {1, 3}}, {{15, 35}, {3, 6}}, {{25, 33}, {7, 16}}}},
+         {{{{5, 15}, {1, 3}}, {{15, 35}, {3, 6}}, {{25, 35}, {5, 17}}}},
          {{{"A class of {m} pupils must choose {n:# representative|# representatives}. In how many ways "
             "can this be done?",
             "order does not matter (the representatives are equal) and no pupil is repeated",
@@ -26,7 +26,7 @@ std::vector<Template> combinationTemplates()
             "el orden no importa (los delegados son iguales) y no se repite ningún alumno",
             {"m es el número de alumnos de la clase", "n es el número de delegados"}}}}},
         {C,
-         {{{{4, 12}, {2, 4}}, {{12, 30}, {4, 7}}, {{25, 40}, {8, 12}}}},
+         {{{{4, 12}, {2, 4}}, {{12, 30}, {4, 7}}, {{25, 40}, {8, 15}}}},
          {{{"A restaurant offers {m} dishes and each guest picks {n} different ones for a tasting menu. "
             "How many different menus can be put together?",
             "a menu is only which dishes it has, not their order, and none is repeated",
@@ -40,7 +40,7 @@ std::vector<Template> combinationTemplates()
             "un menú es solo qué platos lleva, no en qué orden, y ninguno se repite",
             {"m es el número de platos que se ofrecen", "n es el número de platos de un menú"}}}}},
         {C,
-         {{{{5, 20}, {2, 3}}, {{20, 49}, {4, 6}}, {{40, 60}, {6, 7}}}},
+         {{{{5, 20}, {2, 3}}, {{20, 49}, {4, 6}}, {{40, 90}, {5, 20}}}},
          {{{"A draw picks {n} different numbers from 1 to {m}, and order does not count. How many "
             "different results can the draw have?",
             "only which numbers come out counts, not their order, and none is repeated",
@@ -54,7 +54,7 @@ std::vector<Template> combinationTemplates()
             "solo cuenta qué números salen, no en qué orden, y ninguno se repite",
             {"m es la cantidad de números del sorteo", "n es la cantidad de números que se extraen"}}}}},
         {C,
-         {{{{40, 40}, {2, 2}}, {{40, 40}, {3, 5}}, {{40, 40}, {7, 10}}}},
+         {{{{40, 40}, {2, 2}}, {{40, 40}, {3, 5}}, {{52, 52}, {6, 13}}}},
          {{{"How many different hands of {n} cards can be dealt from a pack of {m} cards?",
             "a hand does not depend on the order of its cards, and no card is repeated",
             {"m is the number of cards in the pack", "n is the number of cards in a hand"}},
@@ -65,7 +65,7 @@ std::vector<Template> combinationTemplates()
             "una mano no depende del orden de sus cartas, y ninguna carta se repite",
             {"m es el número de cartas de la baraja", "n es el número de cartas de una mano"}}}}},
         {C,
-         {{{{3, 10}, {1, 5}}, {{12, 24}, {4, 12}}, {{28, 33}, {10, 16}}}},
+         {{{{3, 10}, {1, 5}}, {{12, 24}, {4, 12}}, {{28, 60}, {8, 30}}}},
          {{{"A coin is tossed {m} times. How many sequences of results have exactly {n:# head|# heads}?",
             "it only matters which tosses come up heads, and that choice has no order",
             {"m is the number of tosses", "n is the number of heads"}},
@@ -78,7 +78,7 @@ std::vector<Template> combinationTemplates()
             "solo importa en qué lanzamientos sale cara, y esa elección no tiene orden",
             {"m es el número de lanzamientos", "n es el número de caras"}}}}},
         {C,
-         {{{{4, 12}, {2, 3}}, {{12, 30}, {4, 6}}, {{25, 40}, {7, 10}}}},
+         {{{{4, 12}, {2, 3}}, {{12, 30}, {4, 6}}, {{25, 60}, {7, 12}}}},
          {{{"From a list of {m} books, {n} must be chosen to read over the summer. In how many ways can "
             "they be chosen?",
             "only which books are chosen matters, not their order, and none is repeated",
@@ -121,7 +121,7 @@ std::vector<Template> combinationTemplates()
             "los dados son iguales, así que el orden no importa, y un número puede repetirse",
             {"m es el número de caras de un dado", "n es el número de dados"}}}}},
         {CR,
-         {{{{2, 5}, {2, 6}}, {{5, 12}, {8, 20}}, {{10, 20}, {15, 25}}}},
+         {{{{2, 5}, {2, 6}}, {{5, 12}, {8, 20}}, {{10, 30}, {15, 60}}}},
          {{{"In how many ways can {n} identical sweets be shared among {m} children?",
             "the sweets are alike and a child may get several: a choice with repetition and no order",
             {"m is the number of children", "n is the number of sweets"}},
@@ -133,7 +133,7 @@ std::vector<Template> combinationTemplates()
             "orden",
             {"m es el número de niños", "n es el número de caramelos"}}}}},
         {CR,
-         {{{{2, 6}, {2, 6}}, {{6, 15}, {6, 12}}, {{12, 25}, {10, 16}}}},
+         {{{{2, 6}, {2, 6}}, {{6, 15}, {6, 12}}, {{12, 25}, {10, 24}}}},
          {{{"A cake shop has {m} kinds of cake. In how many ways can a box of {n} cakes be filled?",
             "the order in the box does not matter and a kind of cake may be repeated",
             {"m is the number of kinds of cake", "n is the number of cakes in a box"}},
@@ -146,7 +146,7 @@ std::vector<Template> combinationTemplates()
             "el orden en la caja no importa y una clase de pastel puede repetirse",
             {"m es el número de clases de pasteles", "n es el número de pasteles de una caja"}}}}},
         {CR,
-         {{{{9, 9}, {2, 4}}, {{9, 9}, {5, 23}}, {{9, 9}, {24, 45}}}},
+         {{{{9, 9}, {2, 4}}, {{9, 9}, {5, 23}}, {{9, 9}, {24, 60}}}},
          {{{"How many numbers of {n} digits, with no zero, have their digits in non-decreasing order "
             "(each one equal to or greater than the one before)?",
             "such a number is fixed by how often each digit appears: a choice with repetition and no order",
@@ -162,7 +162,7 @@ std::vector<Template> combinationTemplates()
             "sin orden",
             {"m es el número de cifras posibles (del 1 al 9)", "n es el número de cifras de cada número"}}}}},
         {CR,
-         {{{{2, 6}, {2, 5}}, {{5, 12}, {6, 12}}, {{10, 20}, {12, 20}}}},
+         {{{{2, 6}, {2, 5}}, {{5, 12}, {6, 12}}, {{10, 20}, {12, 30}}}},
          {{{"A shop sells flags in {m} colours. In how many ways can {n} flags be bought, if all that "
             "matters is how many there are of each colour?",
             "only how many flags of each colour counts: no order, and a colour may be repeated",

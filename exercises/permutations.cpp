@@ -9,12 +9,16 @@ std::vector<Template> permutationTemplates()
 {
     constexpr FormulaKind P = FormulaKind::P;
     constexpr FormulaKind PR = FormulaKind::PR;
-    const std::array<std::vector<Range>, kLevels> ordered{{{{3, 6}}, {{7, 10}}, {{11, 12}}}};
+    // Everything in a row: the same sizes at levels 1 and 2; at level 3 up to
+    // as many as the setting allows (a class of 30, an alphabet of 26).
+    const auto ordered = [](int most) {
+        return std::array<std::vector<Range>, kLevels>{{{{3, 6}}, {{7, 10}}, {{11, most}}}};
+    };
     const std::array<std::vector<Range>, kLevels> threeColours{
-        {{{1, 3}, {1, 3}, {1, 3}}, {{2, 5}, {2, 5}, {2, 5}}, {{4, 7}, {4, 7}, {4, 7}}}};
+        {{{1, 3}, {1, 3}, {1, 3}}, {{2, 5}, {2, 5}, {2, 5}}, {{4, 12}, {4, 12}, {4, 12}}}};
     return {
         {P,
-         ordered,
+         ordered(30),
          {{{"In how many ways can {m} pupils stand in a row?",
             "all the pupils are put in order and none is repeated",
             {"m is the number of pupils"}},
@@ -25,7 +29,7 @@ std::vector<Template> permutationTemplates()
             "se ordenan todos los alumnos y ninguno se repite",
             {"m es el número de alumnos"}}}}},
         {P,
-         ordered,
+         ordered(26),
          {{{"How many different words, meaningful or not, can be formed by arranging {m} different "
             "letters, using all of them?",
             "all the letters are put in order and none is repeated",
@@ -39,7 +43,7 @@ std::vector<Template> permutationTemplates()
             "se ordenan todas las letras y ninguna se repite",
             {"m es el número de letras"}}}}},
         {P,
-         ordered,
+         ordered(30),
          {{{"In how many ways can {m} different books be arranged on a shelf?",
             "all the books are put in order and each appears once",
             {"m is the number of books"}},
@@ -50,7 +54,7 @@ std::vector<Template> permutationTemplates()
             "se ordenan todos los libros y cada uno aparece una vez",
             {"m es el número de libros"}}}}},
         {P,
-         ordered,
+         ordered(20),
          {{{"{m} friends go to the cinema and have {m} seats in a row. In how many ways can they sit?",
             "each friend takes one seat and every seat is filled: only the order counts",
             {"m is the number of friends, and of seats"}},
@@ -63,7 +67,7 @@ std::vector<Template> permutationTemplates()
             "cada amigo ocupa una butaca y se llenan todas: solo cuenta el orden",
             {"m es el número de amigos, y de butacas"}}}}},
         {P,
-         ordered,
+         ordered(20),
          {{{"A cook must prepare {m} different dishes, one after another. In how many different orders "
             "can they be prepared?",
             "all the dishes are put in order and each is prepared once",
@@ -77,7 +81,7 @@ std::vector<Template> permutationTemplates()
             "se ordenan todos los platos y cada uno se prepara una vez",
             {"m es el número de platos"}}}}},
         {P,
-         ordered,
+         ordered(40),
          {{{"In how many ways can the flags of {m} different countries be hung in a row?",
             "all the flags are put in order and none is repeated",
             {"m is the number of flags"}},
@@ -135,7 +139,7 @@ std::vector<Template> permutationTemplates()
             "se ordenan todas las letras y las letras iguales no se distinguen",
             {"n1 es el número de letras A", "n2 es el número de letras B", "n3 es el número de letras C"}}}}},
         {PR,
-         {{{{1, 3}, {1, 3}, {1, 3}}, {{2, 5}, {2, 5}, {2, 5}}, {{3, 8}, {3, 8}, {3, 8}}}},
+         {{{{1, 3}, {1, 3}, {1, 3}}, {{2, 5}, {2, 5}, {2, 5}}, {{3, 10}, {3, 10}, {3, 10}}}},
          {{{"Over {m} days a canteen will serve lentils on {1:# day|# days}, pasta on {2:# day|# days} "
             "and fish on {3:# day|# days}, one dish a day. In how many ways can it plan them?",
             "it matters which dish comes on which day, and each dish comes a set number of times",
@@ -152,7 +156,7 @@ std::vector<Template> permutationTemplates()
             {"n1 es el número de días con lentejas", "n2 es el número de días con pasta",
              "n3 es el número de días con pescado"}}}}},
         {PR,
-         {{{{2, 3}, {2, 3}, {2, 3}}, {{2, 6}, {2, 6}, {2, 6}}, {{5, 9}, {5, 9}, {5, 9}}}},
+         {{{{2, 3}, {2, 3}, {2, 3}}, {{2, 6}, {2, 6}, {2, 6}}, {{5, 10}, {5, 10}, {5, 10}}}},
          {{{"In how many ways can a class of {m} pupils be split into a group of {1} for drama, one of "
             "{2} for music and one of {3} for art?",
             "each pupil gets one activity, the group sizes are fixed and order within a group does not count",
@@ -172,7 +176,7 @@ std::vector<Template> permutationTemplates()
         {PR,
          {{{{1, 2}, {1, 2}, {1, 2}, {1, 2}},
            {{2, 4}, {2, 4}, {2, 4}, {2, 4}},
-           {{3, 5}, {3, 5}, {3, 5}, {3, 5}}}},
+           {{3, 8}, {3, 8}, {3, 8}, {3, 8}}}},
          {{{"In how many ways can {1:# white counter|# white counters}, {2:# black one|# black ones}, "
             "{3:# red one|# red ones} and {4:# blue one|# blue ones} be put in a row?",
             "all the counters are put in order and counters of one colour are alike",

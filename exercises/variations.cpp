@@ -11,7 +11,7 @@ std::vector<Template> variationTemplates()
     constexpr FormulaKind VR = FormulaKind::VR;
     return {
         {V,
-         {{{{4, 12}, {2, 3}}, {{8, 30}, {3, 5}}, {{20, 50}, {5, 7}}}},
+         {{{{4, 12}, {2, 3}}, {{8, 30}, {3, 5}}, {{20, 60}, {5, 8}}}},
          {{{"A club of {m} members must fill {n} different posts, and nobody may hold more than one. "
             "In how many ways can this be done?",
             "order matters, since every post is different, and no member is repeated",
@@ -25,7 +25,7 @@ std::vector<Template> variationTemplates()
             "el orden importa, porque cada cargo es distinto, y no se repite ningún socio",
             {"m es el número de socios del club", "n es el número de cargos"}}}}},
         {V,
-         {{{{5, 10}, {2, 3}}, {{10, 26}, {4, 5}}, {{15, 26}, {6, 7}}}},
+         {{{{5, 10}, {2, 3}}, {{10, 26}, {4, 5}}, {{15, 26}, {6, 12}}}},
          {{{"How many words of {n} different letters, meaningful or not, can be formed from an "
             "alphabet of {m} letters?",
             "the order of the letters matters and no letter is repeated",
@@ -50,7 +50,7 @@ std::vector<Template> variationTemplates()
             "el orden de las cifras importa y no se repite ninguna cifra",
             {"m es el número de cifras disponibles", "n es el número de cifras de cada número"}}}}},
         {V,
-         {{{{3, 10}, {2, 3}}, {{8, 20}, {4, 5}}, {{15, 30}, {6, 7}}}},
+         {{{{3, 10}, {2, 3}}, {{8, 20}, {4, 5}}, {{15, 30}, {6, 8}}}},
          {{{"With {m} flags of different colours, signals are made by hoisting {n} of them on a mast, "
             "one above another. How many different signals can be made?",
             "the order on the mast matters and each flag is hoisted only once",
@@ -64,7 +64,7 @@ std::vector<Template> variationTemplates()
             "el orden en el mástil importa y cada bandera se iza una sola vez",
             {"m es el número de banderas", "n es el número de banderas de cada señal"}}}}},
         {V,
-         {{{{3, 10}, {2, 3}}, {{10, 40}, {4, 5}}, {{30, 60}, {5, 6}}}},
+         {{{{3, 10}, {2, 3}}, {{10, 40}, {4, 5}}, {{30, 100}, {5, 10}}}},
          {{{"A hall has {m} free seats and {n} friends arrive. In how many ways can they sit down?",
             "it matters who sits in each seat and each seat takes only one friend",
             {"m is the number of free seats", "n is the number of friends"}},
@@ -77,7 +77,7 @@ std::vector<Template> variationTemplates()
             "importa quién se sienta en cada butaca y cada butaca la ocupa un solo amigo",
             {"m es el número de butacas libres", "n es el número de amigos"}}}}},
         {V,
-         {{{{4, 12}, {2, 3}}, {{8, 30}, {3, 5}}, {{20, 50}, {5, 7}}}},
+         {{{{4, 12}, {2, 3}}, {{8, 30}, {3, 5}}, {{20, 50}, {5, 8}}}},
          {{{"In a cooking contest {m} dishes compete and the jury awards {n} different prizes; no dish "
             "may win more than one. In how many ways can the prizes be awarded?",
             "the prizes differ, so order matters, and no dish is repeated",
@@ -92,7 +92,7 @@ std::vector<Template> variationTemplates()
             {"m es el número de platos", "n es el número de premios"}}}}},
 
         {VR,
-         {{{{10, 10}, {2, 3}}, {{10, 10}, {4, 7}}, {{10, 10}, {8, 9}}}},
+         {{{{10, 10}, {2, 3}}, {{10, 10}, {4, 7}}, {{10, 10}, {8, 16}}}},
          {{{"How many passwords of {n} digits are there?",
             "the order of the digits matters and a digit may be repeated",
             {"m is the number of digits possible in each place (0 to 9)",
@@ -106,7 +106,7 @@ std::vector<Template> variationTemplates()
             {"m es el número de cifras posibles en cada posición (del 0 al 9)",
              "n es el número de cifras de la contraseña"}}}}},
         {VR,
-         {{{{2, 2}, {2, 9}}, {{2, 2}, {10, 23}}, {{2, 2}, {24, 30}}}},
+         {{{{2, 2}, {2, 9}}, {{2, 2}, {10, 23}}, {{2, 2}, {24, 64}}}},
          {{{"A coin is tossed {n} times and the sequence of heads and tails is written down. How many "
             "different sequences can come up?",
             "the order of the tosses matters and heads and tails repeat",
@@ -122,7 +122,7 @@ std::vector<Template> variationTemplates()
             {"m es el número de resultados de cada lanzamiento (cara o cruz)",
              "n es el número de lanzamientos"}}}}},
         {VR,
-         {{{{6, 6}, {2, 3}}, {{6, 6}, {4, 8}}, {{6, 6}, {9, 11}}}},
+         {{{{6, 6}, {2, 3}}, {{6, 6}, {4, 8}}, {{6, 6}, {9, 30}}}},
          {{{"A die is rolled {n} times and each result is written down in order. How many different "
             "outcomes are possible?",
             "the order of the rolls matters and a number can come up again",
@@ -136,7 +136,7 @@ std::vector<Template> variationTemplates()
             "el orden de las tiradas importa y un número puede volver a salir",
             {"m es el número de caras del dado", "n es el número de tiradas"}}}}},
         {VR,
-         {{{{2, 4}, {2, 5}}, {{3, 5}, {7, 10}}, {{4, 5}, {12, 13}}}},
+         {{{{2, 4}, {2, 5}}, {{3, 5}, {7, 10}}, {{4, 5}, {12, 40}}}},
          {{{"A multiple-choice test has {n} questions with {m} possible answers each. In how many "
             "different ways can it be answered, if every question is answered?",
             "each question is a different place and an answer may be repeated",
@@ -150,7 +150,7 @@ std::vector<Template> variationTemplates()
             "cada pregunta es una posición distinta y una respuesta puede repetirse",
             {"m es el número de respuestas de cada pregunta", "n es el número de preguntas"}}}}},
         {VR,
-         {{{{2, 5}, {2, 4}}, {{4, 8}, {5, 7}}, {{6, 10}, {8, 9}}}},
+         {{{{2, 5}, {2, 4}}, {{4, 8}, {5, 7}}, {{6, 10}, {8, 10}}}},
          {{{"A ship has flags of {m} colours, many of each, and signals by hoisting {n} flags one above "
             "another. How many different signals can it make?",
             "the order on the mast matters and a colour may be repeated",
@@ -164,7 +164,7 @@ std::vector<Template> variationTemplates()
             "el orden en el mástil importa y un color puede repetirse",
             {"m es el número de colores", "n es el número de banderas de cada señal"}}}}},
         {VR,
-         {{{{2, 4}, {2, 5}}, {{3, 6}, {6, 9}}, {{5, 8}, {10, 11}}}},
+         {{{{2, 4}, {2, 5}}, {{3, 6}, {6, 9}}, {{5, 8}, {10, 30}}}},
          {{{"A canteen offers {m} different menus every day. In how many ways can a pupil choose their "
             "menu over {n} days?",
             "it matters which menu is eaten on which day and a menu may be repeated",
