@@ -1,6 +1,7 @@
 #include "exercises/bank.h"
 
 #include "counting/explanation.h"
+#include "exercises/sheet.h"
 #include "exercises/templates.h"
 
 #include <numeric>
@@ -178,6 +179,14 @@ std::optional<Problem> makeProblem(const Template& problem, platform::Language l
     std::vector<Slot> slots;
     for (const std::string& meaning : wording.meanings)
         slots.push_back({meaning});
+    // The worked answer shortens a long number with the Spanish word for its
+    // digits; the problem's language has its own.
+    constexpr std::string_view kDigits = " cifras)";
+    std::string& answer = solution->answerLine;
+    const std::string digits = " " + std::string(sheetWords(language).digits) + ")";
+    for (std::size_t at = answer.find(kDigits); at != std::string::npos;
+         at = answer.find(kDigits, at + digits.size()))
+        answer.replace(at, kDigits.size(), digits);
     return Problem{problem.kind,
                    std::move(inputs),
                    fillIn(wording.statement, problem.kind, values),

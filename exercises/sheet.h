@@ -75,6 +75,7 @@ struct SheetWords {
     std::string_view seed;       // "semilla"
     std::string_view reason;     // "Por qué"
     std::string_view answer;     // "Respuesta"
+    std::string_view digits;     // "cifras": a long number shortened, "9332621544…(158 cifras)"
 };
 const SheetWords& sheetWords(platform::Language language);
 

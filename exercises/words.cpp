@@ -9,11 +9,11 @@ namespace {
 // In the order of the Language columns: English, Catalan, Spanish.
 constexpr std::array<SheetWords, 3> kWords{{
     {"en", "English", "Exercise sheet", "Solutions", "Problem", "Page", "of", "problem", "problems", "level",
-     "seed", "Why", "Answer"},
+     "seed", "Why", "Answer", "digits"},
     {"ca", "català", "Full d'exercicis", "Solucions", "Problema", "Pàgina", "de", "problema", "problemes",
-     "nivell", "llavor", "Per què", "Resposta"},
+     "nivell", "llavor", "Per què", "Resposta", "xifres"},
     {"es", "español", "Hoja de ejercicios", "Soluciones", "Problema", "Página", "de", "problema", "problemas",
-     "nivel", "semilla", "Por qué", "Respuesta"},
+     "nivel", "semilla", "Por qué", "Respuesta", "cifras"},
 }};
 
 constexpr std::string_view kDot = " · ";

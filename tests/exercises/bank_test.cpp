@@ -1,5 +1,6 @@
 #include "exercises/bank.h"
 #include "exercises/draws.h"
+#include "exercises/sheet.h"
 #include "testkit/primecounts.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,16 @@ TEST(Bank, EveryProblemShowsItsNumbersAndIsSolvedRight)
                     EXPECT_EQ(made->count, exactCount(problem.kind, values).get_str());
                     EXPECT_TRUE(made->answerLine.starts_with(NomsFormula[std::size_t(index(problem.kind))]));
                     EXPECT_TRUE(made->answerLine.ends_with(" = " + made->count));
+                    // A shortened number counts its digits in the problem's language.
+                    const std::string shortened = "…(";
+                    for (std::size_t at = made->answerLine.find(shortened); at != std::string::npos;
+                         at = made->answerLine.find(shortened, at + 1)) {
+                        const std::string_view rest = std::string_view(made->answerLine).substr(at);
+                        EXPECT_TRUE(rest.starts_with(shortened) &&
+                                    rest.substr(0, rest.find(')'))
+                                        .ends_with(" " + std::string(sheetWords(language).digits)))
+                            << rest;
+                    }
                     EXPECT_TRUE(fitsLevel(made->count, level));
                     EXPECT_EQ(made->slots.size(), values.size());
                 }
