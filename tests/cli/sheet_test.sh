@@ -61,6 +61,21 @@ ln -s sheet.txt link.txt
 "$calc" sheet --seed 6 -o link.txt 2>/dev/null
 check "a link stays a link" "./link.txt" "$(find . -type l)"
 check "its file is rewritten" "$("$calc" sheet --seed 6 2>/dev/null)" "$(cat sheet.txt)"
+# The file written is the one the system opens for the name: a link to a file
+# still to be made makes that file, and a link climbing out of a linked folder
+# leads where the system follows it. A name of the longest length still works.
+mkdir -p elsewhere/deep
+ln -s elsewhere/deep sub
+ln -s sub/../climbed.txt climbing.txt
+ln -s new.txt dangling.txt
+long=$(printf 'n%.0s' $(seq 251)).txt
+for target in climbing.txt dangling.txt "$long"; do
+  "$calc" sheet --seed 5 -o "$target" 2>/dev/null
+done
+check "links followed as the system does" "$("$calc" sheet --seed 5 2>/dev/null)" "$(cat elsewhere/climbed.txt)"
+check "a link to a file to be made" "$("$calc" sheet --seed 5 2>/dev/null)" "$(cat new.txt)"
+check "a name of 255 bytes" "$("$calc" sheet --seed 5 2>/dev/null)" "$(cat "$long")"
+rm -r elsewhere sub climbing.txt dangling.txt new.txt "$long"
 mkdir folder
 mkfifo pipe
 for target in folder pipe /dev/null missing/sheet.txt; do
