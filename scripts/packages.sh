@@ -19,7 +19,7 @@ install_missing() {
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libgmp-dev
                 fonts-liberation fonts-dejavu-core fonts-comic-neue xdg-utils)
 # What the tests and benchmarks need on top.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev poppler-utils clang-format
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev poppler-utils libxml2-utils mandoc clang-format
                desktop-file-utils appstream man-db qt6-translations-l10n)
 # What scripts/fuzz needs on top of the tests: clang with its libFuzzer and
 # sanitizer runtimes (only recommended by clang, so named here), and llvm for
