@@ -5,7 +5,6 @@
 #include "platform/widgets/fonts.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -13,9 +12,9 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QApplication app(argc, argv);
     // The offscreen platform warns on every fixed-size window; keep the table readable.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     tarvi::platform::installFontSubstitutions();

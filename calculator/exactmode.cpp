@@ -7,10 +7,14 @@
 #include "calculator/newtonstrip.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include <optional>
 
 namespace tarvi {
 
@@ -19,14 +23,29 @@ namespace {
 // In the user's settings file of the program, named as the desktop knows it.
 constexpr char kExactKey[] = "enterosExactos";
 
+// The settings file, while it is an ordinary file or not there yet. Settings
+// read their file as soon as they are made: a pipe in its place would hang
+// the window's start, and a device would be read without end.
+std::optional<QString> settingsFile()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QLatin1Char('/') + QLatin1String(version::kAppId) + QStringLiteral(".conf");
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        return std::nullopt;
+    return path;
+}
+
 bool savedChoice()
 {
-    return QSettings(QString::fromLatin1(version::kAppId)).value(QLatin1String(kExactKey)).toBool();
+    const std::optional<QString> file = settingsFile();
+    return file && QSettings(*file, QSettings::IniFormat).value(QLatin1String(kExactKey)).toBool();
 }
 
 void saveChoice(bool on)
 {
-    QSettings(QString::fromLatin1(version::kAppId)).setValue(QLatin1String(kExactKey), on);
+    if (const std::optional<QString> file = settingsFile())
+        QSettings(*file, QSettings::IniFormat).setValue(QLatin1String(kExactKey), on);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -35,9 +34,9 @@ protected:
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QApplication app(argc, argv);
     MessageBoxGuard guard;
     app.installEventFilter(&guard);
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,7 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace tarvi;
 using testkit::control;
@@ -99,6 +103,22 @@ TEST_F(ExactMode, TheChoiceSurvivesARestart)
         control<QPushButton>(later, "okD(2)")->click();
         EXPECT_EQ(control<QLineEdit>(later, "IdRes(2)")->text(), on ? "6227020800" : "");
     }
+}
+
+// A settings file that is no ordinary file is left alone: a pipe in its place
+// neither hangs the start nor takes a choice.
+TEST_F(ExactMode, ASettingsFileThatIsAPipeIsLeftAlone)
+{
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         "/io.github.tarvi.tarvi.conf";
+    QFile::remove(file);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    FTarvi later{platform::Services{messages, starter, work.folder()}};
+    control<QAction>(later, "OpExact")->setChecked(true);
+    EXPECT_FALSE(QFileInfo(file).isFile());
+    FTarvi again{platform::Services{messages, starter, work.folder()}};
+    EXPECT_FALSE(control<QAction>(again, "OpExact")->isChecked());
+    QFile::remove(file);
 }
 
 // A saved case holds the whole count.
